@@ -1,0 +1,84 @@
+#include "app/ListFile.h"
+
+#include <wx/txtstrm.h>
+
+#include "app/ValueLine.h"
+#include "controls/myFileSelect.h"
+
+void WriteListPathLine(wxTextOutputStream& out, const myFileSelect& selector)
+{
+    WriteTextValue(out, selector.GetPath());
+}
+
+void ReadListPathLine(wxTextInputStream& in, myFileSelect& selector)
+{
+    selector.SetPath(ReadTextValue(in));
+}
+
+void WriteFixedSlots(wxTextOutputStream& out, const std::vector<wxString>& comments,
+                     const Slots& slots)
+{
+    for (size_t i = 0; i < slots.size(); ++i)
+    {
+        WriteLine(out, comments.at(i));
+        WriteTextValue(out, slots[i]->GetPath());
+    }
+}
+
+void ReadFixedSlots(wxTextInputStream& in, const Slots& slots)
+{
+    for (myFileSelect* slot : slots)
+        slot->SetPath(ReadTextValue(in));
+}
+
+std::vector<wxString> NumberedComments(const wxString& format, size_t count)
+{
+    std::vector<wxString> comments;
+    for (size_t n = 1; n <= count; ++n)
+        comments.push_back(wxString::Format(format, static_cast<int>(n)));
+    return comments;
+}
+
+int CountUsedSlots(const Slots& slots)
+{
+    int used = 0;
+    for (const myFileSelect* slot : slots)
+        if (!slot->GetPath().empty())
+            ++used;
+    return used;
+}
+
+void WriteUsedSlots(wxTextOutputStream& out, const wxString& commentFormat, const Slots& slots)
+{
+    int entry = 0;
+    for (const myFileSelect* slot : slots)
+    {
+        if (slot->GetPath().empty())
+            continue;
+        WriteLine(out, wxString::Format(commentFormat, ++entry));
+        WriteLine(out, slot->GetPath());
+    }
+}
+
+void ReadCountedSlots(wxTextInputStream& in, int count, const Slots& slots)
+{
+    for (myFileSelect* slot : slots)
+        slot->SetPath(wxString());
+    for (int k = 0; k < count; ++k)
+    {
+        if (static_cast<size_t>(k) < slots.size())
+            slots[k]->SetPath(ReadValueLine(in));
+        else if (in.GetInputStream().Eof())
+            break;
+        else
+            ReadValueLine(in);
+    }
+}
+
+bool TakePathChosen(myFileSelect& selector)
+{
+    if (!selector.pathChosen)
+        return false;
+    selector.pathChosen = false;
+    return true;
+}

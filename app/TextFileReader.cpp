@@ -1,0 +1,16 @@
+#include "app/TextFileReader.h"
+
+#include <wx/filefn.h>
+#include <wx/log.h>
+
+TextFileReader::TextFileReader(const wxString& path)
+{
+    if (!wxFileExists(path))
+        return;
+    wxLogNull noErrorBoxes;    // a failure is a result here, not a message box
+    file = std::make_unique<wxFileInputStream>(path);
+    if (!file->IsOk())
+        return;
+    buffered = std::make_unique<wxBufferedInputStream>(*file);
+    text = std::make_unique<wxTextInputStream>(*buffered, wxString(L" \t"), conv);
+}

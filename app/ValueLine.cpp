@@ -1,0 +1,85 @@
+#include "app/ValueLine.h"
+
+#include <climits>
+#include <wx/txtstrm.h>
+
+namespace
+{
+// after this many empty lines in one call, ReadValueLine gives up
+const int maxEmptyLines = 1000;
+
+bool IsSpace(wxUniChar c)
+{
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+}
+
+wxString ReadValueLine(wxTextInputStream& in)
+{
+    // one buffer and one counter for the whole program (one thread only)
+    static wxString line;
+    static int emptyLines;
+
+    emptyLines = 0;
+    for (;;)
+    {
+        line = in.ReadLine();
+        if (!line.empty() && line[0] != L'#')
+            return line;
+        if (line.empty() && ++emptyLines >= maxEmptyLines)
+            return wxString();
+    }
+}
+
+int ParseDecimal(const wxString& text)
+{
+    wxString::const_iterator it = text.begin();
+    while (it != text.end() && IsSpace(*it))
+        ++it;
+
+    bool negative = false;
+    if (it != text.end() && (*it == L'-' || *it == L'+'))
+        negative = (*it++ == L'-');
+
+    long long value = 0;
+    for (; it != text.end() && *it >= L'0' && *it <= L'9'; ++it)
+    {
+        value = value * 10 + (*it - L'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;    // saturated
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+int ReadIntValue(wxTextInputStream& in)
+{
+    return ParseDecimal(ReadValueLine(in));
+}
+
+wxString ReadTextValue(wxTextInputStream& in)
+{
+    wxString text = ReadValueLine(in);
+    if (text.find_first_not_of(L' ') == wxString::npos)
+        return wxString();
+    return text;
+}
+
+void WriteLine(wxTextOutputStream& out, const wxString& line)
+{
+    out.WriteString(line);
+    out.WriteString(wxString(L"\n"));
+}
+
+void WriteIntValue(wxTextOutputStream& out, int value)
+{
+    WriteLine(out, wxString::Format(L"%d", value));
+}
+
+void WriteTextValue(wxTextOutputStream& out, const wxString& text)
+{
+    WriteLine(out, text.empty() ? wxString(L" ") : text);
+}

@@ -1,0 +1,35 @@
+// Value lines: the one way every file of the game is read and written.
+//
+// A value line is a line that is neither empty nor a comment ("#...").
+// Readers take values strictly in order with ReadValueLine; writers put a
+// value on a line of its own after whatever comment lines they like.
+#pragma once
+
+#include <wx/string.h>
+
+class wxTextInputStream;
+class wxTextOutputStream;
+
+// The next value line, returned whole (blanks kept). Comment lines are
+// skipped without limit; empty lines are counted, and the 1000th empty line
+// read in one call gives up with the empty string. The end of the stream
+// reads as empty lines, so a call there returns the empty string too.
+wxString ReadValueLine(wxTextInputStream& in);
+
+// The leading decimal number of text, the way strtol with base 10 reads it:
+// leading white space, an optional sign, digits up to the first other
+// character, 0 without digits. Numbers beyond int saturate at its ends.
+int ParseDecimal(const wxString& text);
+
+// The next value line as a number (ParseDecimal of ReadValueLine).
+int ReadIntValue(wxTextInputStream& in);
+
+// The next value line as text (a path, a key name, a network field).
+// An empty text is written as one blank so that it keeps its place in the
+// file (an empty line would be skipped and every later value would move
+// up); a value line of blanks only therefore reads back as the empty text.
+wxString ReadTextValue(wxTextInputStream& in);
+
+void WriteLine(wxTextOutputStream& out, const wxString& line);
+void WriteIntValue(wxTextOutputStream& out, int value);
+void WriteTextValue(wxTextOutputStream& out, const wxString& text);

@@ -1,0 +1,3 @@
+#include "app/myApp.h"
+
+wxIMPLEMENT_APP(myApp);

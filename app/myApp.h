@@ -1,0 +1,11 @@
+// The application: builds the main window, installs the drop target and
+// shows the window.
+#pragma once
+
+#include <wx/app.h>
+
+class myApp : public wxApp
+{
+public:
+    bool OnInit() override;
+};

@@ -1,0 +1,293 @@
+#include "app/myFrame.h"
+
+#include <vector>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/notebook.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+
+#include "app/FileDialogRunner.h"
+#include "app/MenuId.h"
+#include "app/ProgramLauncher.h"
+#include "app/ProgramName.h"
+#include "app/StatusText.h"
+#include "app/myNotebook.h"
+#include "pages/BasicPage.h"
+
+namespace
+{
+// the document every start, close and save-and-run works on
+const wchar_t defaultConfigPath[] = L"./config.txt";
+
+const wchar_t settingsFileMessage[] = L"設定ファイル";
+const wchar_t settingsFileWildcard[] = L"設定 (*.txt)|*.txt";
+
+// ----------------------------------------------------------------------------
+// the menus
+// ----------------------------------------------------------------------------
+
+struct MenuItem
+{
+    int id;
+    const wchar_t* label;    // "\t" separates the accelerator
+    const wchar_t* help;
+};
+
+struct Menu
+{
+    const wchar_t* title;
+    std::vector<MenuItem> items;
+};
+
+const Menu menus[] = {
+    {L"ファイル(&F)",
+     {
+         {idSave, L"保存(&S)\tCtrl-S", L"保存します"},
+         {idSaveAs, L"名前をつけて保存(&A)\tCtrl-A", L"名前をつけて保存します"},
+         {idLoad, L"読込(&L)\tCtrl-L", L"読み込みます"},
+         {idInitialSettings, L"初期設定(&N)\tCtrl-N", L"初期設定にします"},
+         {idQuitWithoutSaving, L"保存せずに終了(&Q)\tCtrl-Q", L"保存せずに終了します"},
+         {idExit, L"終了(&E)\tCtrl-E", L"終了します"},
+     }},
+    {L"実行(&E)",
+     {
+         {idSaveAndRun, L"保存して実行(&X)\tCtrl-X", L"Ringvaldを実行します"},
+         {idReplay, L"リプレイ再生(&R)\tCtrl-R", L"リプレイを再生します"},
+         {idBoxerEditor, L"Brawnsmith(&B)\tCtrl-B", L"Brawnsmithを起動します"},
+     }},
+    // the medium-spec item shares the mnemonic 4 with the low-spec item
+    {L"マシンスペック(&S)",
+     {
+         {idUltraHighSpec, L"更に高スペック(&1)\tCtrl-1", L"超高スペック用設定"},
+         {idHighSpec, L"高スペック(&2)\tCtrl-2", L"高スペック用設定"},
+         {idMiddleSpec, L"中スペック(&4)\tCtrl-3", L"中スペック用設定"},
+         {idLowSpec, L"低スペック(&4)\tCtrl-4", L"低スペック用設定"},
+         {idUltraLowSpec, L"更に低スペック(&5)\tCtrl-5", L"超低スペック用設定"},
+     }},
+    {L"ヘルプ(&H)",
+     {
+         {wxID_ABOUT, L"バージョン(&H)\tF1", L"このプログラムについて"},
+     }},
+};
+
+struct SpecPreset
+{
+    int id;
+    void (BasicPage::*apply)();
+};
+
+const SpecPreset specPresets[] = {
+    {idUltraHighSpec, &BasicPage::SetUltraHighSpec}, {idHighSpec, &BasicPage::SetHighSpec},
+    {idMiddleSpec, &BasicPage::SetMiddleSpec},       {idLowSpec, &BasicPage::SetLowSpec},
+    {idUltraLowSpec, &BasicPage::SetUltraLowSpec},
+};
+}
+
+// ----------------------------------------------------------------------------
+// event table
+// ----------------------------------------------------------------------------
+
+wxBEGIN_EVENT_TABLE(myFrame, wxFrame)
+    EVT_MENU(idSave, myFrame::OnSave)
+    EVT_MENU(idSaveAs, myFrame::OnSaveAs)
+    EVT_MENU(idLoad, myFrame::OnLoad)
+    EVT_MENU(idInitialSettings, myFrame::OnInitialSettings)
+    EVT_MENU(idQuitWithoutSaving, myFrame::OnQuitWithoutSaving)
+    EVT_MENU(idExit, myFrame::OnExit)
+    EVT_MENU(wxID_ABOUT, myFrame::OnAbout)
+    EVT_MENU(idSaveAndRun, myFrame::OnSaveAndRun)
+    EVT_MENU(idReplay, myFrame::OnReplay)
+    EVT_MENU(idBoxerEditor, myFrame::OnBoxerEditor)
+    EVT_MENU(idUltraHighSpec, myFrame::OnSpecPreset)
+    EVT_MENU(idHighSpec, myFrame::OnSpecPreset)
+    EVT_MENU(idMiddleSpec, myFrame::OnSpecPreset)
+    EVT_MENU(idLowSpec, myFrame::OnSpecPreset)
+    EVT_MENU(idUltraLowSpec, myFrame::OnSpecPreset)
+    EVT_CLOSE(myFrame::OnCloseWindow)
+wxEND_EVENT_TABLE()
+
+// ----------------------------------------------------------------------------
+// construction
+// ----------------------------------------------------------------------------
+
+myFrame::myFrame()
+    : wxFrame(nullptr, wxID_ANY, wxString()),
+      notebook(nullptr),
+      menuBar(nullptr),
+      statusBar(nullptr)
+{
+    SetTitle(WindowTitle());
+    SetSize(640, 480);
+    Centre(wxBOTH);
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+
+    notebook = new myNotebook(this);
+    document = std::make_unique<ConfigDocument>(*notebook);
+    CreateMenus();
+    configPath = wxFileName(defaultConfigPath);
+    LoadConfig();
+    LayoutControls();
+}
+
+myFrame::~myFrame() = default;
+
+void myFrame::CreateMenus()
+{
+    menuBar = new wxMenuBar;
+    statusBar = new wxStatusBar(this, wxID_ANY, 0);
+    for (const Menu& menu : menus)
+    {
+        auto* items = new wxMenu;
+        for (const MenuItem& item : menu.items)
+            items->Append(item.id, item.label, item.help);
+        menuBar->Append(items, menu.title);
+    }
+    SetMenuBar(menuBar);
+    SetStatusBar(statusBar);
+}
+
+void myFrame::LayoutControls()
+{
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(notebook, wxSizerFlags(1).Expand());
+    SetSizer(sizer);
+    Layout();
+}
+
+// ----------------------------------------------------------------------------
+// the document
+// ----------------------------------------------------------------------------
+
+bool myFrame::LoadConfig()
+{
+    const wxString failure = document->Load(configPath.GetFullPath());
+    if (!failure.empty())
+        SetStatusText(failure);
+    return failure.empty();
+}
+
+bool myFrame::SaveConfig()
+{
+    const wxString failure = document->Save(configPath.GetFullPath());
+    if (!failure.empty())
+        SetStatusText(failure);
+    return failure.empty();
+}
+
+bool myFrame::ChooseSavePath()
+{
+    wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
+                        settingsFileWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    const FileChoice choice = RunFileDialog(dialog);
+    if (!choice.confirmed)
+    {
+        SetStatusText(StatusText::saveCancelled);
+        return false;
+    }
+    configPath = wxFileName(choice.path);
+    return true;
+}
+
+// ----------------------------------------------------------------------------
+// file menu
+// ----------------------------------------------------------------------------
+
+void myFrame::OnSave(wxCommandEvent&)
+{
+    const bool namesNothing = configPath.GetPath().empty() && configPath.GetFullName().empty();
+    if (namesNothing && !ChooseSavePath())
+        return;
+    if (SaveConfig())
+        SetStatusText(StatusText::saved);
+}
+
+void myFrame::OnSaveAs(wxCommandEvent&)
+{
+    if (ChooseSavePath() && SaveConfig())
+        SetStatusText(StatusText::saved);
+}
+
+void myFrame::OnLoad(wxCommandEvent&)
+{
+    wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
+                        settingsFileWildcard, wxFD_OPEN);
+    const FileChoice choice = RunFileDialog(dialog);
+    if (!choice.confirmed)
+    {
+        SetStatusText(StatusText::loadCancelled);
+        return;
+    }
+    configPath = wxFileName(choice.path);
+    if (LoadConfig())
+        SetStatusText(StatusText::loaded);
+}
+
+void myFrame::OnInitialSettings(wxCommandEvent&)
+{
+    for (myPage* page : notebook->Pages())
+        page->SetDefaults();
+}
+
+void myFrame::OnQuitWithoutSaving(wxCommandEvent&)
+{
+    Destroy();    // the close handler does not run: nothing is saved
+}
+
+void myFrame::OnExit(wxCommandEvent&)
+{
+    Close(true);
+}
+
+void myFrame::OnCloseWindow(wxCloseEvent&)
+{
+    // closing always saves to the start-up document, whatever was loaded
+    configPath = wxFileName(defaultConfigPath);
+    SaveConfig();
+    Destroy();
+}
+
+// ----------------------------------------------------------------------------
+// run menu
+// ----------------------------------------------------------------------------
+
+void myFrame::OnSaveAndRun(wxCommandEvent&)
+{
+    configPath = wxFileName(defaultConfigPath);
+    SaveConfig();    // the game starts even when the save failed
+    StartProgram(gameProgram);
+}
+
+void myFrame::OnReplay(wxCommandEvent&)
+{
+    wxFileDialog dialog(this, wxString(L"リプレイファイル"), wxString(), wxString(),
+                        wxString(L"リプレイ (*.rep)|*.rep"), wxFD_OPEN);
+    dialog.SetDirectory(wxString(L"./Replay"));
+    const FileChoice choice = RunFileDialog(dialog);
+    if (choice.confirmed)
+        StartProgram(gameProgram, choice.path);
+}
+
+void myFrame::OnBoxerEditor(wxCommandEvent&)
+{
+    StartProgram(boxerEditorProgram);
+}
+
+// ----------------------------------------------------------------------------
+// machine-spec menu and help
+// ----------------------------------------------------------------------------
+
+void myFrame::OnSpecPreset(wxCommandEvent& event)
+{
+    for (const SpecPreset& preset : specPresets)
+        if (preset.id == event.GetId())
+            (notebook->basicPage->*preset.apply)();
+}
+
+void myFrame::OnAbout(wxCommandEvent&)
+{
+    wxMessageBox(WindowTitle(), wxString(L"このプログラムについて"), wxOK | wxICON_INFORMATION,
+                 this);
+}

@@ -1,0 +1,16 @@
+#include "controls/myCBox.h"
+
+#include "controls/CommonLook.h"
+
+myCBox::myCBox(wxWindow* parent)
+    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                 wxCB_READONLY)
+{
+    SetInitialSize(fieldSize);
+}
+
+void myCBox::SetSelection(int index)
+{
+    const bool valid = index >= 0 && static_cast<unsigned>(index) < GetCount();
+    wxComboBox::SetSelection(valid ? index : wxNOT_FOUND);
+}

@@ -1,0 +1,90 @@
+#include "controls/myFileSelect.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+#include "app/FileDialogRunner.h"
+#include "controls/CommonLook.h"
+
+wxBEGIN_EVENT_TABLE(myFileSelect, wxPanel)
+    EVT_BUTTON(wxID_ANY, myFileSelect::OnBrowse)
+wxEND_EVENT_TABLE()
+
+// ----------------------------------------------------------------------------
+// construction
+// ----------------------------------------------------------------------------
+
+myFileSelect::myFileSelect(wxWindow* parent, const wxString& initialText)
+    : wxPanel(parent, wxID_ANY)
+{
+    CreateControls(initialText);
+    LayoutControls();
+}
+
+void myFileSelect::CreateControls(const wxString& initialText)
+{
+    SetInitialSize(fieldSize);
+    textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition, wxDefaultSize,
+                              wxTE_RICH);
+    textCtrl->SetFont(CommonFont());
+    textCtrl->SetInitialSize(wxSize(130, -1));
+    browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"));
+    browseButton->SetFont(CommonFont());
+    browseButton->SetInitialSize(wxSize(30, -1));
+
+    message = wxString(L"設定ファイル");
+    wildcard = wxString(L"Text (*.txt)|*.txt");
+    startDir = wxString(L"./");
+    relativeMode = true;
+    pathChosen = false;
+}
+
+void myFileSelect::LayoutControls()
+{
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(textCtrl, wxSizerFlags(0).CentreVertical());
+    sizer->Add(browseButton, wxSizerFlags(0).CentreVertical());
+    SetSizer(sizer);
+    Layout();
+}
+
+// ----------------------------------------------------------------------------
+// path
+// ----------------------------------------------------------------------------
+
+wxString myFileSelect::GetPath() const
+{
+    return textCtrl->GetValue();
+}
+
+void myFileSelect::SetPath(const wxString& path)
+{
+    // ChangeValue: setting a path from code is not an edit and raises no event
+    textCtrl->ChangeValue(path);
+    textCtrl->SetInsertionPointEnd();
+}
+
+// ----------------------------------------------------------------------------
+// browsing
+// ----------------------------------------------------------------------------
+
+void myFileSelect::OnBrowse(wxCommandEvent& event)
+{
+    wxFileDialog dialog(this, message, wxString(), wxString(), wildcard, 0);
+    dialog.SetDirectory(startDir);
+    pathChosen = false;
+
+    const FileChoice choice = RunFileDialog(dialog);
+    if (choice.confirmed)
+    {
+        wxFileName chosen(choice.path);
+        if (relativeMode)
+            chosen.MakeRelativeTo(wxString());    // to the working directory
+        SetPath(chosen.GetFullPath());
+        pathChosen = true;
+    }
+    event.Skip();    // the page's button handler runs next
+}

@@ -1,0 +1,42 @@
+// A path field with a small browse button. A file chosen in the browse
+// dialog replaces the field's text (relative to the working directory
+// unless relativeMode is off), sets pathChosen, and the button click then
+// travels on to the page, which clears the flag and reloads what it needs.
+// A path typed by hand sets no flag.
+#pragma once
+
+#include <wx/panel.h>
+
+class wxButton;
+class wxTextCtrl;
+
+// what every selector shows before the first defaults or load
+inline const wchar_t unfilledPathText[] = L".\\";
+
+class myFileSelect : public wxPanel
+{
+public:
+    myFileSelect(wxWindow* parent, const wxString& initialText);
+
+    wxString GetPath() const;
+    void SetPath(const wxString& path);
+
+    // set by the page right after construction
+    wxString wildcard;
+    wxString startDir;
+    wxString message;
+    bool relativeMode;
+    // true once a file was confirmed in the dialog, until the page clears it
+    bool pathChosen;
+
+private:
+    void CreateControls(const wxString& initialText);
+    void LayoutControls();
+
+    void OnBrowse(wxCommandEvent& event);
+
+    wxTextCtrl* textCtrl;
+    wxButton* browseButton;
+
+    wxDECLARE_EVENT_TABLE();
+};

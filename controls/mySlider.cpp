@@ -1,0 +1,108 @@
+#include "controls/mySlider.h"
+
+#include <algorithm>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+#include <wx/spinctrl.h>
+#include <wx/textctrl.h>
+
+#include "controls/CommonLook.h"
+
+namespace
+{
+enum
+{
+    sliderId = 0,
+    spinId = 1
+};
+}
+
+// ----------------------------------------------------------------------------
+// event table
+// ----------------------------------------------------------------------------
+
+wxBEGIN_EVENT_TABLE(mySlider, wxPanel)
+    EVT_SLIDER(sliderId, mySlider::OnSliderUpdated)
+    EVT_TEXT_ENTER(spinId, mySlider::OnSpinEnter)
+    EVT_SPINCTRL(spinId, mySlider::OnSpinUpdated)
+wxEND_EVENT_TABLE()
+
+// ----------------------------------------------------------------------------
+// construction
+// ----------------------------------------------------------------------------
+
+mySlider::mySlider(wxWindow* parent, int min, int max, int step)
+    : wxPanel(parent, wxID_ANY)
+{
+    CreateControls(min, max, step);
+    LayoutControls();
+}
+
+void mySlider::CreateControls(int min, int max, int step)
+{
+    SetInitialSize(fieldSize);
+    slider = new wxSlider(this, sliderId, 0, 0, 255, wxDefaultPosition, wxDefaultSize,
+                          wxSL_HORIZONTAL);
+    slider->SetRange(min, max);
+    spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS | wxTE_PROCESS_ENTER, 0, 100, 0,
+                              wxString(L"wxSpinCtrl"));
+    spinCtrl->SetRange(min, max);
+    // GTK's spin control raises no line-up/down events to add the rest of a
+    // step to; its own increment moves by the whole step, without snapping
+    spinCtrl->SetIncrement(step);
+    spinCtrl->SetValue(slider->GetValue());
+
+    // GTK 3 draws its spin control with two buttons and needs more than the
+    // 60 pixels the old layout gave it; it keeps its natural size
+    slider->SetInitialSize(wxSize(100, -1));
+}
+
+void mySlider::LayoutControls()
+{
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    const wxSizerFlags flags = wxSizerFlags(0).CentreVertical();
+    sizer->Add(slider, flags);
+    sizer->Add(spinCtrl, flags);
+    sizer->SetSizeHints(this);
+    SetSizer(sizer);
+    Layout();
+}
+
+// ----------------------------------------------------------------------------
+// value
+// ----------------------------------------------------------------------------
+
+void mySlider::SetValue(int value)
+{
+    value = std::clamp(value, spinCtrl->GetMin(), spinCtrl->GetMax());
+    spinCtrl->SetValue(value);
+    slider->SetValue(value);
+}
+
+int mySlider::GetValue() const
+{
+    return spinCtrl->GetValue();
+}
+
+// ----------------------------------------------------------------------------
+// handlers: each copies one control into the other and lets the event go on
+// ----------------------------------------------------------------------------
+
+void mySlider::OnSliderUpdated(wxCommandEvent& event)
+{
+    spinCtrl->SetValue(slider->GetValue());
+    event.Skip();
+}
+
+void mySlider::OnSpinEnter(wxCommandEvent& event)
+{
+    slider->SetValue(spinCtrl->GetValue());
+    event.Skip();
+}
+
+void mySlider::OnSpinUpdated(wxSpinEvent& event)
+{
+    slider->SetValue(spinCtrl->GetValue());
+    event.Skip();
+}

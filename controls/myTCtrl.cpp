@@ -1,0 +1,92 @@
+#include "controls/myTCtrl.h"
+
+#include <wx/defs.h>
+
+#include "controls/CommonLook.h"
+
+namespace
+{
+// keys named at the key-down stage, matched by the toolkit's symbolic codes
+struct SpecialKey
+{
+    int keyCode;
+    const wchar_t* name;
+};
+
+const SpecialKey specialKeys[] = {
+    // the keypad operators; separator and subtract share a name
+    {WXK_NUMPAD_MULTIPLY, L"[*]"},
+    {WXK_NUMPAD_ADD, L"[+]"},
+    {WXK_NUMPAD_SEPARATOR, L"[-]"},
+    {WXK_NUMPAD_SUBTRACT, L"[-]"},
+    {WXK_NUMPAD_DECIMAL, L"[.]"},
+    {WXK_NUMPAD_DIVIDE, L"[/]"},
+    {WXK_RETURN, L"return"},
+    {WXK_SPACE, L"space"},
+    // either Shift and either Control key
+    {WXK_SHIFT, L"left shift"},
+    {WXK_CONTROL, L"left ctrl"},
+    {WXK_LEFT, L"left"},
+    {WXK_UP, L"up"},
+    {WXK_RIGHT, L"right"},
+    {WXK_DOWN, L"down"},
+    {WXK_NUMPAD0, L"[0]"},
+    {WXK_NUMPAD1, L"[1]"},
+    {WXK_NUMPAD2, L"[2]"},
+    {WXK_NUMPAD3, L"[3]"},
+    {WXK_NUMPAD4, L"[4]"},
+    {WXK_NUMPAD5, L"[5]"},
+    {WXK_NUMPAD6, L"[6]"},
+    {WXK_NUMPAD7, L"[7]"},
+    {WXK_NUMPAD8, L"[8]"},
+    {WXK_NUMPAD9, L"[9]"},
+};
+
+// characters that are their own key name; the main keyboard's 1 and 2 are
+// deliberately missing (the game does not take them)
+const wchar_t namedCharacters[] = L",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
+}
+
+wxBEGIN_EVENT_TABLE(myTCtrl, wxTextCtrl)
+    EVT_CHAR(myTCtrl::OnChar)
+    EVT_KEY_DOWN(myTCtrl::OnKeyDown)
+wxEND_EVENT_TABLE()
+
+myTCtrl::myTCtrl(wxWindow* parent)
+    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_RICH)
+{
+    ApplyFieldLook(this);
+}
+
+wxString myTCtrl::SpecialKeyName(int keyCode)
+{
+    for (const SpecialKey& key : specialKeys)
+        if (key.keyCode == keyCode)
+            return wxString(key.name);
+    return wxString();
+}
+
+wxString myTCtrl::CharacterKeyName(int character)
+{
+    for (const wchar_t* c = namedCharacters; *c; ++c)
+        if (*c == character)
+            return wxString(*c);
+    return wxString();
+}
+
+void myTCtrl::OnKeyDown(wxKeyEvent& event)
+{
+    const wxString name = SpecialKeyName(event.GetKeyCode());
+    if (name.empty())
+        event.Skip();    // named, or ignored, at the character stage
+    else
+        SetValue(name);
+}
+
+void myTCtrl::OnChar(wxKeyEvent& event)
+{
+    // never skipped: no character reaches the text control's own editing
+    const wxString name = CharacterKeyName(event.GetUnicodeKey());
+    if (!name.empty())
+        SetValue(name);
+}

@@ -1,0 +1,64 @@
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+TempDir::TempDir()
+{
+    previous = std::filesystem::current_path().string();
+    char pattern[] = "/tmp/ringvald-test-XXXXXX";
+    if (!mkdtemp(pattern))
+        throw std::runtime_error("cannot make a scratch directory");
+    path = pattern;
+    std::filesystem::current_path(path);
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::current_path(previous, ignored);
+    // files made read-only by a test must still go
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path, ignored);
+}
+
+void WriteFile(const std::string& name, const std::string& bytes)
+{
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    if (!file)
+        throw std::runtime_error("cannot write " + name);
+    file << bytes;
+}
+
+std::string ReadFile(const std::string& name)
+{
+    std::ifstream file(name, std::ios::binary);
+    if (!file)
+        return "<missing " + name + ">";
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+bool FileExists(const std::string& name)
+{
+    return std::filesystem::exists(name);
+}
+
+void MakeDir(const std::string& name)
+{
+    std::filesystem::create_directories(name);
+}
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += line + "\n";
+    return joined;
+}

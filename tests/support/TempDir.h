@@ -1,0 +1,30 @@
+// A scratch game directory for one test: made empty, made the working
+// directory, and removed again with everything in it.
+#pragma once
+
+#include <string>
+
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+    std::string previous;
+};
+
+// whole files as bytes, relative to the working directory
+void WriteFile(const std::string& name, const std::string& bytes);
+std::string ReadFile(const std::string& name);
+bool FileExists(const std::string& name);
+void MakeDir(const std::string& name);
+
+// lines joined with a line feed after each, as the editor writes them
+std::string Lines(std::initializer_list<std::string> lines);
