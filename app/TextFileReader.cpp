@@ -11,6 +11,6 @@ TextFileReader::TextFileReader(const wxString& path)
     file = std::make_unique<wxFileInputStream>(path);
     if (!file->IsOk())
         return;
-    buffered = std::make_unique<wxBufferedInputStream>(*file);
-    text = std::make_unique<wxTextInputStream>(*buffered, wxString(L" \t"), conv);
+    decoder = std::make_unique<Utf8InputStream>(*file);
+    text = std::make_unique<wxTextInputStream>(*decoder, wxString(L" \t"), conv);
 }

@@ -2,7 +2,8 @@
 //
 // Text is read as UTF-8; bytes that are not UTF-8 (a Shift-JIS name from an
 // older install) are carried in private-use characters, so writing them with
-// TextFileWriter gives back exactly the bytes that were read.
+// TextFileWriter gives back exactly the bytes that were read (see
+// Utf8InputStream).
 #pragma once
 
 #include <memory>
@@ -11,6 +12,8 @@
 #include <wx/strconv.h>
 #include <wx/txtstrm.h>
 #include <wx/wfstream.h>
+
+#include "app/Utf8InputStream.h"
 
 class TextFileReader
 {
@@ -22,8 +25,8 @@ public:
     wxTextInputStream& Stream() { return *text; }
 
 private:
-    wxMBConvUTF8 conv{wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA};
+    wxMBConvUTF32 conv;
     std::unique_ptr<wxFileInputStream> file;
-    std::unique_ptr<wxBufferedInputStream> buffered;
+    std::unique_ptr<Utf8InputStream> decoder;
     std::unique_ptr<wxTextInputStream> text;
 };

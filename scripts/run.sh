@@ -1,0 +1,28 @@
+#!/bin/bash
+# Sets up, builds and starts the editor.
+#   scripts/run.sh               on a fresh copy of the sample game directory
+#   scripts/run.sh <game dir>    on that game directory (its files get written)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "ringvald-config needs a graphical display (DISPLAY is not set); run it from a desktop session, or under xvfb-run." >&2
+  exit 1
+fi
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+
+if [ $# -ge 1 ]; then
+  game="$(cd "$1" && pwd)"
+else
+  # the sample stays untouched: the editor works on a copy made each time
+  game="$root/scratch/game"
+  rm -rf "$game"
+  mkdir -p "$root/scratch"
+  cp -a "$root/sample/game" "$game"
+  echo "editing a copy of the sample game directory: $game"
+fi
+
+cd "$game"
+exec "$root/build/ringvald-config"

@@ -1,0 +1,25 @@
+#!/bin/bash
+# Installs the Debian packages that building, running and testing need.
+# Does nothing when they are all there already.
+set -euo pipefail
+
+packages=(
+  cmake g++ make
+  libwxgtk3.2-dev
+  libgtest-dev googletest
+  xvfb xauth
+  fonts-noto-cjk
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
