@@ -2,6 +2,8 @@
 
 #include <wx/txtstrm.h>
 
+#include "app/TextFileReader.h"
+#include "app/TextFileWriter.h"
 #include "app/ValueLine.h"
 #include "controls/myFileSelect.h"
 
@@ -37,6 +39,35 @@ std::vector<wxString> NumberedComments(const wxString& format, size_t count)
     for (size_t n = 1; n <= count; ++n)
         comments.push_back(wxString::Format(format, static_cast<int>(n)));
     return comments;
+}
+
+bool WriteFixedListFile(const wxString& path, const wxString& header,
+                        const std::vector<wxString>& comments, const Slots& slots)
+{
+    TextFileWriter file(path);
+    if (!file.IsOpened())
+        return false;
+    wxTextOutputStream& out = file.Stream();
+    WriteLine(out, header);
+    WriteLine(out, wxString());
+    WriteFixedSlots(out, comments, slots);
+    WriteListEnd(out);
+    return file.Commit();
+}
+
+bool ReadFixedListFile(const wxString& path, const Slots& slots)
+{
+    TextFileReader file(path);
+    if (!file.IsOpened())
+        return false;
+    ReadFixedSlots(file.Stream(), slots);
+    return true;
+}
+
+void WriteListEnd(wxTextOutputStream& out)
+{
+    WriteLine(out, wxString());
+    WriteLine(out, wxString(L"#End of File"));
 }
 
 int CountUsedSlots(const Slots& slots)

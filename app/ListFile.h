@@ -23,6 +23,17 @@ void ReadFixedSlots(wxTextInputStream& in, const Slots& slots);
 // the comments "#BGM No. 1" ... formatted from a "%d" format
 std::vector<wxString> NumberedComments(const wxString& format, size_t count);
 
+// A whole fixed list file: the header, an empty line, the slots with their
+// comments, an empty line and the end marker. False, with nothing written,
+// when the file cannot be opened.
+bool WriteFixedListFile(const wxString& path, const wxString& header,
+                        const std::vector<wxString>& comments, const Slots& slots);
+// False, with every slot unchanged, when the file cannot be opened.
+bool ReadFixedListFile(const wxString& path, const Slots& slots);
+
+// the empty line and "#End of File" that close every list file
+void WriteListEnd(wxTextOutputStream& out);
+
 // A counted list: only the used slots (non-empty paths) are written, in
 // slot order and numbered from 1, so a free slot between used ones closes
 // up and the file reads back into the same set of files.

@@ -43,13 +43,18 @@ const SpecialKey specialKeys[] = {
 };
 
 // characters that are their own key name; the main keyboard's 1 and 2 are
-// deliberately missing (the game does not take them)
+// not key names, unlike 0 and 3 to 9
 const wchar_t namedCharacters[] = L",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
 }
 
 wxBEGIN_EVENT_TABLE(myTCtrl, wxTextCtrl)
     EVT_CHAR(myTCtrl::OnChar)
     EVT_KEY_DOWN(myTCtrl::OnKeyDown)
+    EVT_TEXT_PASTE(wxID_ANY, myTCtrl::OnBlockedEdit)
+    EVT_TEXT_CUT(wxID_ANY, myTCtrl::OnBlockedEdit)
+    EVT_MIDDLE_DOWN(myTCtrl::OnBlockedMouse)
+    EVT_RIGHT_DOWN(myTCtrl::OnBlockedMouse)
+    EVT_CONTEXT_MENU(myTCtrl::OnContextMenu)
 wxEND_EVENT_TABLE()
 
 myTCtrl::myTCtrl(wxWindow* parent)
@@ -89,4 +94,17 @@ void myTCtrl::OnChar(wxKeyEvent& event)
     const wxString name = CharacterKeyName(event.GetUnicodeKey());
     if (!name.empty())
         SetValue(name);
+}
+
+// not skipped: the text control never sees these
+void myTCtrl::OnBlockedEdit(wxClipboardTextEvent&)
+{
+}
+
+void myTCtrl::OnBlockedMouse(wxMouseEvent&)
+{
+}
+
+void myTCtrl::OnContextMenu(wxContextMenuEvent&)
+{
 }

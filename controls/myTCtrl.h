@@ -1,6 +1,7 @@
 // A key-capture field: pressing a key replaces the whole text with that
 // key's name ("space", "z", "[4]", "left shift"). Nothing can be typed,
-// edited or deleted in it; pages may still put any text in with SetValue.
+// edited, deleted or pasted in it; pages may still put any text in with
+// SetValue.
 #pragma once
 
 #include <wx/textctrl.h>
@@ -19,6 +20,12 @@ public:
 private:
     void OnKeyDown(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
+    // the field only ever holds a key name: the clipboard, the primary
+    // selection (middle click) and the context menu's cut, paste and delete
+    // are kept out
+    void OnBlockedEdit(wxClipboardTextEvent& event);
+    void OnBlockedMouse(wxMouseEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
 
     wxDECLARE_EVENT_TABLE();
 };

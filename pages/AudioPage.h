@@ -2,8 +2,11 @@
 // slots), two list files named in config.txt.
 #pragma once
 
+#include "app/SlotTable.h"
 #include "app/myPage.h"
 
+class myFileSelect;
+class myLabel;
 class wxTextInputStream;
 class wxTextOutputStream;
 
@@ -23,4 +26,24 @@ public:
     bool ReadSeListPath(wxTextInputStream& in);
     bool WriteSeListFile();
     bool ReadSeListFile();
+
+    myFileSelect* BgmListSelector() const { return bgmList; }
+    myFileSelect* SeListSelector() const { return seList; }
+    const Slots& BgmSlots() const { return bgm.Selectors(); }
+    const Slots& SeSlots() const { return se.Selectors(); }
+
+private:
+    void CreateControls();
+    void LayoutControls();
+
+    void OnButtonClicked(wxCommandEvent& event);
+
+    myLabel* bgmListLabel;
+    myLabel* seListLabel;
+    myFileSelect* bgmList;
+    myFileSelect* seList;
+    SlotTable bgm;
+    SlotTable se;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -2,8 +2,16 @@
 // its right-hand column, the replay list file with its nine slots.
 #pragma once
 
+#include <vector>
+
+#include "app/ListFile.h"
+#include "app/SettingTable.h"
 #include "app/myPage.h"
 
+class myCBox;
+class myFileSelect;
+class myLabel;
+class mySlider;
 class wxTextInputStream;
 class wxTextOutputStream;
 
@@ -12,12 +20,58 @@ class MatchPage : public myPage
 public:
     explicit MatchPage(wxWindow* parent);
 
+    // rows of the settings table, in the order of the section's value lines
+    enum Row
+    {
+        maxRoundsRow,
+        roundTimeRow,
+        tkoSystemRow,
+        judgingSystemRow,
+        countAfterGongRow,
+        extraRoundRow,
+        koCountRow,
+        judge1Row,
+        judge2Row,
+        judge3Row,
+        extraInformationRow,
+        replayRateRow
+    };
+
     void SetDefaults() override;
-    bool WriteSection(wxTextOutputStream& out);
+    void WriteSection(wxTextOutputStream& out);
     bool ReadSection(wxTextInputStream& in);
 
-    bool WriteReplayListPath(wxTextOutputStream& out);
+    // the replay list file: its path in config.txt, and the file itself
+    void WriteReplayListPath(wxTextOutputStream& out);
     bool ReadReplayListPath(wxTextInputStream& in);
     bool WriteReplayListFile();
     bool ReadReplayListFile();
+
+    SettingTable& Settings() { return settings; }
+    myFileSelect* ReplayListSelector() const { return replayList; }
+    myCBox* ReplaySaving() const { return replaySaving; }
+    mySlider* MaxReplays() const { return maxReplays; }
+    mySlider* CurrentReplay() const { return currentReplay; }
+    const Slots& ReplaySlots() const { return replaySlots; }
+
+private:
+    void CreateReplayControls();
+    void LayoutReplayControls(PageLayout& layout);
+
+    void OnButtonClicked(wxCommandEvent& event);
+
+    SettingTable settings;
+
+    myLabel* replayListLabel;
+    myFileSelect* replayList;
+    myLabel* replaySavingLabel;
+    myCBox* replaySaving;
+    myLabel* maxReplaysLabel;
+    myLabel* currentReplayLabel;
+    mySlider* maxReplays;
+    mySlider* currentReplay;
+    std::vector<myLabel*> replaySlotLabels;
+    Slots replaySlots;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -1,8 +1,11 @@
 // The strategy tab: fifteen think files kept in the think list.
 #pragma once
 
+#include "app/SlotTable.h"
 #include "app/myPage.h"
 
+class myFileSelect;
+class myLabel;
 class wxTextInputStream;
 class wxTextOutputStream;
 
@@ -17,4 +20,19 @@ public:
     bool ReadListPath(wxTextInputStream& in);
     bool WriteListFile();
     bool ReadListFile();
+
+    myFileSelect* ListSelector() const { return list; }
+    const Slots& EntrySlots() const { return entries.Selectors(); }
+
+private:
+    void CreateControls();
+    void LayoutControls();
+
+    void OnButtonClicked(wxCommandEvent& event);
+
+    myLabel* listLabel;
+    myFileSelect* list;
+    SlotTable entries;
+
+    wxDECLARE_EVENT_TABLE();
 };

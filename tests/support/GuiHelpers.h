@@ -21,7 +21,7 @@ void Pump(int milliseconds = 50);
 class DialogAnswer
 {
 public:
-    explicit DialogAnswer(const wxString& path);
+    explicit DialogAnswer(const wxString& path = wxString());
     ~DialogAnswer();
 
     int shown = 0;

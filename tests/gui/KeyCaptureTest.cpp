@@ -1,0 +1,342 @@
+// The key-capture field under real key presses: the X server gets the keys
+// (through XTest, as the toolkit's simulator sends them) and the field sees
+// whatever GTK makes of them.
+#include <dlfcn.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/frame.h>
+#include <wx/sizer.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+#include "controls/myInput.h"
+#include "controls/myTCtrl.h"
+#include "support/GuiHelpers.h"
+
+namespace
+{
+// Presses and releases one key given by its X key symbol. The simulator
+// only knows the left-hand Shift and Control keys. This is a bit of a hack:
+// Xlib and XTest are looked up in the running program (the toolkit is
+// linked with both), so the tests need no X development files.
+bool PressXKey(KeySym symbol)
+{
+    using OpenDisplay = Display* (*)(const char*);
+    using CloseDisplay = int (*)(Display*);
+    using KeysymToKeycode = KeyCode (*)(Display*, KeySym);
+    using FakeKeyEvent = int (*)(Display*, unsigned int, Bool, unsigned long);
+    using Flush = int (*)(Display*);
+    auto open = reinterpret_cast<OpenDisplay>(dlsym(RTLD_DEFAULT, "XOpenDisplay"));
+    auto close = reinterpret_cast<CloseDisplay>(dlsym(RTLD_DEFAULT, "XCloseDisplay"));
+    auto toKeycode = reinterpret_cast<KeysymToKeycode>(dlsym(RTLD_DEFAULT, "XKeysymToKeycode"));
+    auto fake = reinterpret_cast<FakeKeyEvent>(dlsym(RTLD_DEFAULT, "XTestFakeKeyEvent"));
+    auto flush = reinterpret_cast<Flush>(dlsym(RTLD_DEFAULT, "XFlush"));
+    if (!open || !close || !toKeycode || !fake || !flush)
+        return false;
+    Display* display = open(nullptr);
+    if (!display)
+        return false;
+    const KeyCode code = toKeycode(display, symbol);
+    if (code != 0)
+    {
+        fake(display, code, True, 0);
+        fake(display, code, False, 0);
+        flush(display);
+    }
+    close(display);
+    return code != 0;
+}
+
+// a key-down event as GTK delivers it, for a key the X keymap lacks
+void SendKeyDown(wxWindow* window, int keyCode, unsigned rawCode)
+{
+    wxKeyEvent event(wxEVT_KEY_DOWN);
+    event.m_keyCode = keyCode;
+    event.m_rawCode = rawCode;
+    event.SetEventObject(window);
+    window->ProcessWindowEvent(event);
+}
+
+class KeyCapture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new wxFrame(nullptr, wxID_ANY, wxString(L"keys"), wxPoint(40, 40), wxSize(400, 200));
+        field = new myTCtrl(frame);
+        plain = new myInput(frame);
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(field, wxSizerFlags().Border(wxALL, 10));
+        sizer->Add(plain, wxSizerFlags().Border(wxALL, 10));
+        frame->SetSizer(sizer);
+        frame->Layout();
+        frame->Show();
+        frame->Raise();
+        Pump(200);
+        FocusOn(field);
+    }
+
+    void TearDown() override
+    {
+        frame->Destroy();
+        Pump(20);
+    }
+
+    // the pointer over the window too: without a window manager the
+    // keyboard follows the pointer to the top-level window
+    void FocusOn(wxWindow* window)
+    {
+        sim.MouseMove(Centre(window));
+        Pump(50);
+        window->SetFocus();
+        Pump(100);
+    }
+
+    static wxPoint Centre(wxWindow* window)
+    {
+        const wxSize size = window->GetSize();
+        return window->ClientToScreen(wxPoint(size.x / 2, size.y / 2));
+    }
+
+    // the field showing "before", then the keys; what it shows after
+    std::string After(const std::string& before, const std::function<void()>& keys)
+    {
+        field->ChangeValue(U(before));
+        field->SetInsertionPointEnd();
+        keys();
+        Pump(60);
+        return B(field->GetValue());
+    }
+
+    std::string AfterChar(const std::string& before, int keyCode, int modifiers = wxMOD_NONE)
+    {
+        return After(before, [&] { sim.Char(keyCode, modifiers); });
+    }
+
+    void SetNumLock(bool on)
+    {
+        for (int tries = 0; tries < 3 && wxGetKeyState(WXK_NUMLOCK) != on; ++tries)
+        {
+            sim.Char(WXK_NUMLOCK);
+            Pump(100);
+        }
+    }
+
+    wxUIActionSimulator sim;
+    wxFrame* frame = nullptr;
+    myTCtrl* field = nullptr;
+    myInput* plain = nullptr;
+};
+
+struct KeyCase
+{
+    int keyCode;
+    const char* name;
+};
+}
+
+// ----------------------------------------------------------------------------
+// the key-down stage
+// ----------------------------------------------------------------------------
+
+TEST_F(KeyCapture, SpecialKeysReplaceTheWholeText)
+{
+    const KeyCase cases[] = {
+        {WXK_SPACE, "space"}, {WXK_RETURN, "return"}, {WXK_LEFT, "left"},
+        {WXK_UP, "up"},       {WXK_RIGHT, "right"},   {WXK_DOWN, "down"},
+        {WXK_SHIFT, "left shift"}, {WXK_CONTROL, "left ctrl"},
+    };
+    for (const KeyCase& key : cases)
+        EXPECT_EQ(AfterChar("z", key.keyCode), key.name) << key.name;
+}
+
+TEST_F(KeyCapture, ShiftHeldWhileTypingAKeepsLeftShift)
+{
+    EXPECT_EQ(After("z",
+                    [&] {
+                        sim.KeyDown(WXK_SHIFT);
+                        Pump(30);
+                        sim.Char('a');
+                        Pump(30);
+                        sim.KeyUp(WXK_SHIFT);
+                    }),
+              "left shift");
+    // the same with the simulator holding Shift for the letter
+    EXPECT_EQ(AfterChar("z", 'a', wxMOD_SHIFT), "left shift");
+}
+
+TEST_F(KeyCapture, RightHandModifiersGiveTheLeftHandNames)
+{
+    const struct
+    {
+        KeySym symbol;
+        const char* name;
+    } cases[] = {{XK_Shift_R, "left shift"}, {XK_Control_R, "left ctrl"}};
+    for (const auto& key : cases)
+    {
+        field->ChangeValue(L"z");
+        ASSERT_TRUE(PressXKey(key.symbol)) << "no such key in the X keymap: " << key.name;
+        Pump(60);
+        EXPECT_EQ(B(field->GetValue()), key.name);
+    }
+}
+
+TEST_F(KeyCapture, KeypadDigitsWithNumLockOn)
+{
+    SetNumLock(true);
+    ASSERT_TRUE(wxGetKeyState(WXK_NUMLOCK)) << "NumLock could not be switched on";
+    for (int digit = 0; digit <= 9; ++digit)
+        EXPECT_EQ(AfterChar("z", WXK_NUMPAD0 + digit), "[" + std::to_string(digit) + "]");
+    SetNumLock(false);
+}
+
+TEST_F(KeyCapture, KeypadOperators)
+{
+    SetNumLock(true);    // the keypad's decimal point needs it
+    const KeyCase cases[] = {
+        {WXK_NUMPAD_MULTIPLY, "[*]"}, {WXK_NUMPAD_ADD, "[+]"},     {WXK_NUMPAD_SUBTRACT, "[-]"},
+        {WXK_NUMPAD_DECIMAL, "[.]"},  {WXK_NUMPAD_DIVIDE, "[/]"},
+    };
+    for (const KeyCase& key : cases)
+        EXPECT_EQ(AfterChar("z", key.keyCode), key.name) << key.name;
+    SetNumLock(false);
+
+    // the US keymap of the X server has no separator key
+    field->ChangeValue(L"z");
+    SendKeyDown(field, WXK_NUMPAD_SEPARATOR, XK_KP_Separator);
+    EXPECT_EQ(B(field->GetValue()), "[-]");
+}
+
+TEST_F(KeyCapture, KeypadEnterIsNotReturn)
+{
+    EXPECT_EQ(AfterChar("z", WXK_NUMPAD_ENTER), "z");
+}
+
+// ----------------------------------------------------------------------------
+// the character stage
+// ----------------------------------------------------------------------------
+
+// j to o among them: their X key symbols are 106 to 111, the numbers of the
+// keypad operators elsewhere
+TEST_F(KeyCapture, NamedCharactersAreTheirOwnName)
+{
+    const std::string named = ",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
+    for (char c : named)
+        EXPECT_EQ(AfterChar("space", c), std::string(1, c)) << c;
+}
+
+TEST_F(KeyCapture, OtherCharactersLeaveTheText)
+{
+    const int ignored[] = {'1', '2', '\'', '=', '`', WXK_TAB, WXK_ESCAPE, WXK_F1, WXK_HOME};
+    for (int key : ignored)
+        EXPECT_EQ(AfterChar("[4]", key), "[4]") << key;
+    EXPECT_EQ(AfterChar("[4]", '3'), "3");
+}
+
+TEST_F(KeyCapture, NothingCanBeDeleted)
+{
+    EXPECT_EQ(AfterChar("z", WXK_BACK), "z");
+    EXPECT_EQ(After("z",
+                    [&] {
+                        field->SetInsertionPoint(0);
+                        sim.Char(WXK_DELETE);
+                    }),
+              "z");
+    EXPECT_EQ(After("left shift",
+                    [&] {
+                        field->SelectAll();
+                        sim.Char(WXK_BACK);
+                        sim.Char(WXK_DELETE);
+                    }),
+              "left shift");
+    // Control names itself; the X neither cuts nor names anything
+    EXPECT_EQ(AfterChar("left shift", 'x', wxMOD_CONTROL), "left ctrl");
+}
+
+TEST_F(KeyCapture, SetValueStillTakesAnyText)
+{
+    field->SetValue(L"F1");
+    EXPECT_EQ(B(field->GetValue()), "F1");
+    EXPECT_EQ(AfterChar("F1", '2'), "F1");
+    EXPECT_EQ(AfterChar("F1", 'q'), "q");
+}
+
+// ----------------------------------------------------------------------------
+// pasting
+// ----------------------------------------------------------------------------
+
+namespace
+{
+void PutOnClipboard(const wxString& text, bool primary)
+{
+    wxTheClipboard->UsePrimarySelection(primary);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    wxTheClipboard->Close();
+    wxTheClipboard->UsePrimarySelection(false);
+}
+}
+
+TEST_F(KeyCapture, ClipboardPasteIsRefused)
+{
+    PutOnClipboard(L"pasted", false);
+    Pump(50);
+
+    // the same paste does reach a plain field, so the clipboard works here
+    plain->ChangeValue(wxString());
+    plain->Paste();
+    Pump(200);
+    ASSERT_EQ(B(plain->GetValue()), "pasted");
+
+    field->ChangeValue(L"z");
+    field->Paste();
+    Pump(200);
+    EXPECT_EQ(B(field->GetValue()), "z");
+
+    // from the keyboard only the modifier is named
+    FocusOn(field);
+    EXPECT_EQ(AfterChar("z", 'v', wxMOD_CONTROL), "left ctrl");
+    EXPECT_EQ(AfterChar("z", WXK_INSERT, wxMOD_SHIFT), "left shift");
+}
+
+TEST_F(KeyCapture, MiddleClickPasteIsRefused)
+{
+    PutOnClipboard(L"primary", true);
+    Pump(50);
+
+    plain->ChangeValue(wxString());
+    sim.MouseMove(Centre(plain));
+    Pump(50);
+    sim.MouseClick(wxMOUSE_BTN_MIDDLE);
+    Pump(200);
+    ASSERT_EQ(B(plain->GetValue()), "primary");
+
+    field->ChangeValue(L"z");
+    sim.MouseMove(Centre(field));
+    Pump(50);
+    sim.MouseClick(wxMOUSE_BTN_MIDDLE);
+    Pump(200);
+    EXPECT_EQ(B(field->GetValue()), "z");
+}
+
+// The context menu would offer cut, paste and delete: it never opens, so a
+// key pressed right after the right click still reaches the field.
+TEST_F(KeyCapture, RightClickOpensNoMenu)
+{
+    field->ChangeValue(L"z");
+    sim.MouseMove(Centre(field));
+    Pump(50);
+    sim.MouseClick(wxMOUSE_BTN_RIGHT);
+    Pump(200);
+    sim.Char('q');
+    Pump(60);
+    EXPECT_EQ(B(field->GetValue()), "q");
+    sim.Char(WXK_ESCAPE);    // closes a menu that did open
+    Pump(60);
+}
