@@ -80,10 +80,13 @@ protected:
         frame->Raise();
         Pump(200);
         FocusOn(field);
+        SetNumLock(true);
+        ASSERT_TRUE(wxGetKeyState(WXK_NUMLOCK)) << "NumLock could not be switched on";
     }
 
     void TearDown() override
     {
+        SetNumLock(false);
         frame->Destroy();
         Pump(20);
     }
@@ -134,29 +137,68 @@ protected:
     myInput* plain = nullptr;
 };
 
-struct KeyCase
+void PutOnClipboard(const wxString& text, bool primary)
 {
-    int keyCode;
-    const char* name;
-};
+    wxTheClipboard->UsePrimarySelection(primary);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    wxTheClipboard->Close();
+    wxTheClipboard->UsePrimarySelection(false);
+}
 }
 
-// ----------------------------------------------------------------------------
-// the key-down stage
-// ----------------------------------------------------------------------------
-
-TEST_F(KeyCapture, SpecialKeysReplaceTheWholeText)
+// NumLock is on throughout: the keypad digits and decimal point need it.
+// The keys j to o are among the named characters: their X key symbols are
+// 106 to 111, the numbers of the keypad operators elsewhere.
+TEST_F(KeyCapture, AKeyPutsItsNameInPlaceOfTheTextOrLeavesTheText)
 {
-    const KeyCase cases[] = {
-        {WXK_SPACE, "space"}, {WXK_RETURN, "return"}, {WXK_LEFT, "left"},
-        {WXK_UP, "up"},       {WXK_RIGHT, "right"},   {WXK_DOWN, "down"},
-        {WXK_SHIFT, "left shift"}, {WXK_CONTROL, "left ctrl"},
+    field->SetValue(L"F1");    // only keys are filtered
+    EXPECT_EQ(B(field->GetValue()), "F1");
+    const struct
+    {
+        int keyCode, modifiers;
+        const char* after;
+    } cases[] = {
+        // named at the key-down stage
+        {WXK_SPACE, 0, "space"}, {WXK_RETURN, 0, "return"}, {WXK_LEFT, 0, "left"}, {WXK_UP, 0, "up"},
+        {WXK_RIGHT, 0, "right"}, {WXK_DOWN, 0, "down"}, {WXK_SHIFT, 0, "left shift"},
+        {WXK_CONTROL, 0, "left ctrl"}, {WXK_NUMPAD_MULTIPLY, 0, "[*]"}, {WXK_NUMPAD_ADD, 0, "[+]"},
+        {WXK_NUMPAD_SUBTRACT, 0, "[-]"}, {WXK_NUMPAD_DECIMAL, 0, "[.]"}, {WXK_NUMPAD_DIVIDE, 0, "[/]"},
+        // a modifier held with a key names the modifier: no paste, no cut
+        {'a', wxMOD_SHIFT, "left shift"}, {'v', wxMOD_CONTROL, "left ctrl"},
+        {WXK_INSERT, wxMOD_SHIFT, "left shift"}, {'x', wxMOD_CONTROL, "left ctrl"},
+        // other keys change nothing and nothing deletes; the keypad's Enter is not Return
+        {'1', 0, "[4]"}, {'2', 0, "[4]"}, {'\'', 0, "[4]"}, {'=', 0, "[4]"}, {'`', 0, "[4]"},
+        {WXK_TAB, 0, "[4]"}, {WXK_ESCAPE, 0, "[4]"}, {WXK_F1, 0, "[4]"}, {WXK_HOME, 0, "[4]"},
+        {WXK_BACK, 0, "[4]"}, {WXK_NUMPAD_ENTER, 0, "[4]"}, {'3', 0, "3"},
     };
-    for (const KeyCase& key : cases)
-        EXPECT_EQ(AfterChar("z", key.keyCode), key.name) << key.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(AfterChar("[4]", c.keyCode, c.modifiers), c.after) << c.keyCode;
+    for (int digit = 0; digit <= 9; ++digit)
+        EXPECT_EQ(AfterChar("z", WXK_NUMPAD0 + digit), "[" + std::to_string(digit) + "]");
+    for (char c : std::string(",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz"))
+        EXPECT_EQ(AfterChar("space", c), std::string(1, c));
 }
 
-TEST_F(KeyCapture, ShiftHeldWhileTypingAKeepsLeftShift)
+TEST_F(KeyCapture, KeysTheSimulatorCannotPress)
+{
+    // the simulator only knows the left-hand Shift and Control keys
+    for (const auto& [symbol, name] : {std::pair<KeySym, const char*>{XK_Shift_R, "left shift"},
+                                       {XK_Control_R, "left ctrl"}})
+    {
+        field->ChangeValue(L"z");
+        ASSERT_TRUE(PressXKey(symbol)) << "no such key in the X keymap: " << name;
+        Pump(60);
+        EXPECT_EQ(B(field->GetValue()), name);
+    }
+    // the US keymap of the X server has no separator key
+    field->ChangeValue(L"z");
+    SendKeyDown(field, WXK_NUMPAD_SEPARATOR, XK_KP_Separator);
+    EXPECT_EQ(B(field->GetValue()), "[-]");
+}
+
+// Shift held while a is typed; Delete at the start, or over a selection
+TEST_F(KeyCapture, KeySequencesKeepTheirName)
 {
     EXPECT_EQ(After("z",
                     [&] {
@@ -167,81 +209,6 @@ TEST_F(KeyCapture, ShiftHeldWhileTypingAKeepsLeftShift)
                         sim.KeyUp(WXK_SHIFT);
                     }),
               "left shift");
-    // the same with the simulator holding Shift for the letter
-    EXPECT_EQ(AfterChar("z", 'a', wxMOD_SHIFT), "left shift");
-}
-
-TEST_F(KeyCapture, RightHandModifiersGiveTheLeftHandNames)
-{
-    const struct
-    {
-        KeySym symbol;
-        const char* name;
-    } cases[] = {{XK_Shift_R, "left shift"}, {XK_Control_R, "left ctrl"}};
-    for (const auto& key : cases)
-    {
-        field->ChangeValue(L"z");
-        ASSERT_TRUE(PressXKey(key.symbol)) << "no such key in the X keymap: " << key.name;
-        Pump(60);
-        EXPECT_EQ(B(field->GetValue()), key.name);
-    }
-}
-
-TEST_F(KeyCapture, KeypadDigitsWithNumLockOn)
-{
-    SetNumLock(true);
-    ASSERT_TRUE(wxGetKeyState(WXK_NUMLOCK)) << "NumLock could not be switched on";
-    for (int digit = 0; digit <= 9; ++digit)
-        EXPECT_EQ(AfterChar("z", WXK_NUMPAD0 + digit), "[" + std::to_string(digit) + "]");
-    SetNumLock(false);
-}
-
-TEST_F(KeyCapture, KeypadOperators)
-{
-    SetNumLock(true);    // the keypad's decimal point needs it
-    const KeyCase cases[] = {
-        {WXK_NUMPAD_MULTIPLY, "[*]"}, {WXK_NUMPAD_ADD, "[+]"},     {WXK_NUMPAD_SUBTRACT, "[-]"},
-        {WXK_NUMPAD_DECIMAL, "[.]"},  {WXK_NUMPAD_DIVIDE, "[/]"},
-    };
-    for (const KeyCase& key : cases)
-        EXPECT_EQ(AfterChar("z", key.keyCode), key.name) << key.name;
-    SetNumLock(false);
-
-    // the US keymap of the X server has no separator key
-    field->ChangeValue(L"z");
-    SendKeyDown(field, WXK_NUMPAD_SEPARATOR, XK_KP_Separator);
-    EXPECT_EQ(B(field->GetValue()), "[-]");
-}
-
-TEST_F(KeyCapture, KeypadEnterIsNotReturn)
-{
-    EXPECT_EQ(AfterChar("z", WXK_NUMPAD_ENTER), "z");
-}
-
-// ----------------------------------------------------------------------------
-// the character stage
-// ----------------------------------------------------------------------------
-
-// j to o among them: their X key symbols are 106 to 111, the numbers of the
-// keypad operators elsewhere
-TEST_F(KeyCapture, NamedCharactersAreTheirOwnName)
-{
-    const std::string named = ",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
-    for (char c : named)
-        EXPECT_EQ(AfterChar("space", c), std::string(1, c)) << c;
-}
-
-TEST_F(KeyCapture, OtherCharactersLeaveTheText)
-{
-    const int ignored[] = {'1', '2', '\'', '=', '`', WXK_TAB, WXK_ESCAPE, WXK_F1, WXK_HOME};
-    for (int key : ignored)
-        EXPECT_EQ(AfterChar("[4]", key), "[4]") << key;
-    EXPECT_EQ(AfterChar("[4]", '3'), "3");
-}
-
-TEST_F(KeyCapture, NothingCanBeDeleted)
-{
-    EXPECT_EQ(AfterChar("z", WXK_BACK), "z");
     EXPECT_EQ(After("z",
                     [&] {
                         field->SetInsertionPoint(0);
@@ -255,73 +222,33 @@ TEST_F(KeyCapture, NothingCanBeDeleted)
                         sim.Char(WXK_DELETE);
                     }),
               "left shift");
-    // Control names itself; the X neither cuts nor names anything
-    EXPECT_EQ(AfterChar("left shift", 'x', wxMOD_CONTROL), "left ctrl");
 }
 
-TEST_F(KeyCapture, SetValueStillTakesAnyText)
-{
-    field->SetValue(L"F1");
-    EXPECT_EQ(B(field->GetValue()), "F1");
-    EXPECT_EQ(AfterChar("F1", '2'), "F1");
-    EXPECT_EQ(AfterChar("F1", 'q'), "q");
-}
-
-// ----------------------------------------------------------------------------
-// pasting
-// ----------------------------------------------------------------------------
-
-namespace
-{
-void PutOnClipboard(const wxString& text, bool primary)
-{
-    wxTheClipboard->UsePrimarySelection(primary);
-    ASSERT_TRUE(wxTheClipboard->Open());
-    wxTheClipboard->SetData(new wxTextDataObject(text));
-    wxTheClipboard->Close();
-    wxTheClipboard->UsePrimarySelection(false);
-}
-}
-
-TEST_F(KeyCapture, ClipboardPasteIsRefused)
+// the same pastes do reach a plain field, so the clipboard works here
+TEST_F(KeyCapture, PastingIsRefused)
 {
     PutOnClipboard(L"pasted", false);
+    PutOnClipboard(L"primary", true);
     Pump(50);
-
-    // the same paste does reach a plain field, so the clipboard works here
+    const auto middleClick = [&](wxWindow* window) {
+        sim.MouseMove(Centre(window));
+        Pump(50);
+        sim.MouseClick(wxMOUSE_BTN_MIDDLE);
+        Pump(200);
+    };
     plain->ChangeValue(wxString());
     plain->Paste();
     Pump(200);
     ASSERT_EQ(B(plain->GetValue()), "pasted");
+    plain->ChangeValue(wxString());
+    middleClick(plain);
+    ASSERT_EQ(B(plain->GetValue()), "primary");
 
     field->ChangeValue(L"z");
     field->Paste();
     Pump(200);
     EXPECT_EQ(B(field->GetValue()), "z");
-
-    // from the keyboard only the modifier is named
-    FocusOn(field);
-    EXPECT_EQ(AfterChar("z", 'v', wxMOD_CONTROL), "left ctrl");
-    EXPECT_EQ(AfterChar("z", WXK_INSERT, wxMOD_SHIFT), "left shift");
-}
-
-TEST_F(KeyCapture, MiddleClickPasteIsRefused)
-{
-    PutOnClipboard(L"primary", true);
-    Pump(50);
-
-    plain->ChangeValue(wxString());
-    sim.MouseMove(Centre(plain));
-    Pump(50);
-    sim.MouseClick(wxMOUSE_BTN_MIDDLE);
-    Pump(200);
-    ASSERT_EQ(B(plain->GetValue()), "primary");
-
-    field->ChangeValue(L"z");
-    sim.MouseMove(Centre(field));
-    Pump(50);
-    sim.MouseClick(wxMOUSE_BTN_MIDDLE);
-    Pump(200);
+    middleClick(field);
     EXPECT_EQ(B(field->GetValue()), "z");
 }
 

@@ -2,10 +2,10 @@
 // program starts and the exact arguments it gets. Stand-in programs record
 // their arguments in the scratch game directory.
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
-#include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/stopwatch.h>
 #include <wx/toplevel.h>
@@ -13,7 +13,9 @@
 #include "app/DnDFile.h"
 #include "app/MenuId.h"
 #include "app/myFrame.h"
-#include "support/GuiHelpers.h"
+#include "app/myNotebook.h"
+#include "pages/BoxerPage.h"
+#include "support/ListPages.h"
 
 namespace
 {
@@ -50,14 +52,11 @@ std::string WaitForRecord(const std::string& record, int milliseconds = 5000)
     wxStopWatch watch;
     while (watch.Time() < milliseconds)
     {
-        if (FileExists(record))
+        const std::string bytes = FileExists(record) ? ReadFile(record) : std::string();
+        if (bytes.size() >= 3 && bytes.compare(bytes.size() - 3, 3, "--\n") == 0)
         {
-            const std::string bytes = ReadFile(record);
-            if (bytes.size() >= 3 && bytes.compare(bytes.size() - 3, 3, "--\n") == 0)
-            {
-                Pump(300);    // a second start, if there were one, would show now
-                return ReadFile(record);
-            }
+            Pump(300);    // a second start, if there were one, would show now
+            return ReadFile(record);
         }
         Pump(20);
     }
@@ -83,128 +82,111 @@ protected:
     void Exit(wxDialog*) override {}
 };
 
-class LaunchTest : public testing::Test
+// a main window in a game directory with the two stand-in programs
+struct Game
 {
-protected:
     myFrame& Frame() { return window.Frame(); }
     std::string InDir(const std::string& name) { return window.Dir().Path() + "/" + name; }
 
+    void DropFiles(std::initializer_list<const char*> paths)
+    {
+        wxArrayString files;
+        for (const char* path : paths)
+            files.Add(U(path));
+        EXPECT_TRUE(DnDFile().OnDropFiles(0, 0, files));
+    }
+    void ChooseReplay(const std::string& answer)
+    {
+        DialogAnswer dialog(U(answer));
+        SendMenu(Frame(), idReplay);
+        EXPECT_EQ(dialog.shown, 1);
+    }
+    void ClickMember(size_t row, const char* path)
+    {
+        BoxerPage& page = *Frame().GetNotebook()->boxerPage;
+        page.MemberSlots()[row]->SetPath(U(path));
+        ClickButton(page.MemberButtons()[row]);
+    }
+
     FrameInTempDir window{InstallStandIns};
+};
+
+class LaunchTest : public testing::Test, protected Game
+{
 };
 }
 
-TEST_F(LaunchTest, SaveAndRunSavesThenStartsTheGameWithoutArguments)
+// Only Save and Run saves first; a cancelled dialog or an empty row starts
+// nothing; none of them says anything.
+TEST(Launch, EachWayStartsItsProgramWithItsArguments)
 {
-    const wxString startStatus = StatusOf(Frame());
-    ASSERT_FALSE(FileExists("config.txt"));
-    SendMenu(Frame(), idSaveAndRun);
-
-    EXPECT_EQ(WaitForRecord(gameRecord), "0\n--\n");
-    ASSERT_TRUE(FileExists("config.txt"));
-    // the game finds the document already written
-    EXPECT_EQ(ReadFile("config-at-start.txt"), ReadFile("config.txt"));
-    EXPECT_EQ(ReadFile("config.txt").rfind("#Config File for Ringvald Ver 1.2.0 Release\n", 0), 0u);
-    EXPECT_FALSE(FileExists(editorRecord));
-    // no "saved" message
-    EXPECT_EQ(StatusOf(Frame()), startStatus);
+    const struct
+    {
+        const char* what;
+        std::function<void(Game&)> act;
+        const char* record;      // of the program that starts
+        std::string expected;    // "" when nothing starts; "<dir>" is the game directory
+        bool saves;
+    } cases[] = {
+        {"save and run", [](Game& g) { SendMenu(g.Frame(), idSaveAndRun); }, gameRecord,
+         "0\n--\n", true},
+        {"boxer editor", [](Game& g) { SendMenu(g.Frame(), idBoxerEditor); }, editorRecord,
+         "0\n--\n", false},
+        {"replay chosen", [](Game& g) { g.ChooseReplay(g.InDir("Replay/my match 1.rep")); },
+         gameRecord, "1\n<dir>/Replay/my match 1.rep\n--\n", false},
+        {"replay dialog cancelled", [](Game& g) { g.ChooseReplay(""); }, gameRecord, "", false},
+        {"files dropped", [](Game& g) { g.DropFiles({"my dir/a b.rep", "other.rep"}); }, gameRecord,
+         "1\n\"my dir/a b.rep\"\n--\n", false},
+        {"gym member", [](Game& g) { g.ClickMember(4, "Data/with blank.box"); }, editorRecord,
+         "1\nData/with blank.box\n--\n", false},
+        {"empty gym row", [](Game& g) { g.ClickMember(1, ""); }, editorRecord, "", false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Game game;
+        const wxString status = StatusOf(game.Frame());
+        c.act(game);
+        std::string expected = c.expected;
+        if (expected.find("<dir>") != std::string::npos)
+            expected.replace(expected.find("<dir>"), 5, game.window.Dir().Path());
+        EXPECT_EQ(WaitForRecord(c.record, expected.empty() ? 1000 : 5000), expected);
+        EXPECT_FALSE(FileExists(c.record == gameRecord ? editorRecord : gameRecord));
+        EXPECT_EQ(FileExists("config.txt"), c.saves);
+        EXPECT_EQ(StatusOf(game.Frame()), status);
+    }
 }
 
-TEST_F(LaunchTest, SaveAndRunAfterALoadWritesConfigTxtNotTheLoadedFile)
+TEST_F(LaunchTest, SaveAndRunWritesConfigTxtBeforeTheGameStarts)
 {
     WriteFile("other.txt", Lines({"#another document", "1"}));
     {
         DialogAnswer answer(U(InDir("other.txt")));
         SendMenu(Frame(), idLoad);
-        ASSERT_EQ(answer.shown, 1);
     }
-    ASSERT_EQ(B(Frame().GetConfigPath().GetFullPath()), InDir("other.txt"));
-
     SendMenu(Frame(), idSaveAndRun);
     EXPECT_EQ(WaitForRecord(gameRecord), "0\n--\n");
+    // the game finds the document already written, to config.txt whatever was loaded
+    EXPECT_EQ(ReadFile("config-at-start.txt"), ReadFile("config.txt"));
     EXPECT_EQ(ReadFile("other.txt"), Lines({"#another document", "1"}));
-    EXPECT_TRUE(FileExists("config.txt"));
     EXPECT_EQ(B(Frame().GetConfigPath().GetFullPath()), "./config.txt");
-}
-
-TEST_F(LaunchTest, BoxerEditorStartsWithoutArgumentsAndSavesNothing)
-{
-    SendMenu(Frame(), idBoxerEditor);
-    EXPECT_EQ(WaitForRecord(editorRecord), "0\n--\n");
-    EXPECT_FALSE(FileExists("config.txt"));
-    EXPECT_FALSE(FileExists(gameRecord));
-}
-
-TEST_F(LaunchTest, ReplayDialogAsksForAReplayFileInTheReplayFolder)
-{
-    DialogAnswer answer{wxString()};
-    SendMenu(Frame(), idReplay);
-    ASSERT_EQ(answer.shown, 1);
-    EXPECT_EQ(B(answer.message), "リプレイファイル");
-    EXPECT_TRUE(answer.directory.EndsWith(wxString(L"Replay"))) << B(answer.directory);
-    EXPECT_EQ(B(answer.wildcard), "リプレイ (*.rep)|*.rep");
-    EXPECT_TRUE(answer.style & wxFD_OPEN);
-    EXPECT_FALSE(answer.style & (wxFD_SAVE | wxFD_MULTIPLE | wxFD_OVERWRITE_PROMPT));
-}
-
-TEST_F(LaunchTest, AChosenReplayReachesTheGameAsOneArgument)
-{
-    const std::string replay = InDir("Replay/my match 1.rep");
-    WriteFile(replay, "replay");
-    {
-        DialogAnswer answer(U(replay));
-        SendMenu(Frame(), idReplay);
-        ASSERT_EQ(answer.shown, 1);
-    }
-    EXPECT_EQ(WaitForRecord(gameRecord), "1\n" + replay + "\n--\n");
-    EXPECT_FALSE(FileExists("config.txt"));    // nothing is saved first
-}
-
-TEST_F(LaunchTest, CancellingTheReplayDialogStartsNothing)
-{
-    SendMenu(Frame(), idSave);
-    ASSERT_EQ(B(StatusOf(Frame())), "保存しました");
-    {
-        DialogAnswer cancel{wxString()};
-        SendMenu(Frame(), idReplay);
-        ASSERT_EQ(cancel.shown, 1);
-    }
-    EXPECT_EQ(WaitForRecord(gameRecord, 1000), "");
-    EXPECT_EQ(B(StatusOf(Frame())), "保存しました");
-}
-
-TEST_F(LaunchTest, ADropStartsOneGameWithTheFirstPathQuoted)
-{
-    wxArrayString files;
-    files.Add(U("my dir/a b.rep"));
-    files.Add(U("other.rep"));
-    DnDFile target;
-    EXPECT_TRUE(target.OnDropFiles(0, 0, files));
-    EXPECT_EQ(WaitForRecord(gameRecord), "1\n\"my dir/a b.rep\"\n--\n");
-    EXPECT_FALSE(FileExists("config.txt"));
 }
 
 TEST_F(LaunchTest, AMissingProgramShowsNothingAndTheWindowGoesOn)
 {
     std::filesystem::remove("Ringvald.exe");
     std::filesystem::remove("Data/Brawnsmith.exe");
-    const std::string replay = InDir("Replay/a.rep");
-
     DialogCounter dialogs;
     SendMenu(Frame(), idSaveAndRun);
     SendMenu(Frame(), idBoxerEditor);
-    {
-        DialogAnswer answer(U(replay));
-        SendMenu(Frame(), idReplay);
-    }
-    wxArrayString files;
-    files.Add(U(replay));
-    EXPECT_TRUE(DnDFile().OnDropFiles(0, 0, files));
+    ChooseReplay(InDir("Replay/a.rep"));
+    DropFiles({"Replay/a.rep"});
+    ClickMember(0, "Data/a.box");
     Pump(500);    // logged errors would be shown when the loop goes idle
 
     EXPECT_EQ(dialogs.opened, 0);
     ASSERT_EQ(wxTopLevelWindows.size(), 1u);
     EXPECT_EQ(wxTopLevelWindows.front(), &Frame());
-
     std::filesystem::remove("config.txt");
     SendMenu(Frame(), idSave);
     EXPECT_EQ(B(StatusOf(Frame())), "保存しました");

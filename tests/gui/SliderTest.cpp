@@ -1,5 +1,6 @@
 // mySlider: the slider and the spin control always show the same value;
 // an arrow step of the spin control moves by the step given.
+#include <functional>
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/slider.h>
@@ -38,26 +39,14 @@ protected:
         return control;
     }
 
-    // what a user presses in the spin control; Up and Down are the arrows
-    void PressKeyInSpin(int key)
+    // what a user types in the spin control; Up and Down are the arrows
+    void InSpin(const std::function<void(wxUIActionSimulator&)>& keys)
     {
         frame->Raise();
         spin->SetFocus();
         Pump(50);
         wxUIActionSimulator sim;
-        sim.Char(key);
-        Pump(100);
-    }
-
-    void TypeInSpin(const char* text)
-    {
-        frame->Raise();
-        spin->SetFocus();
-        Pump(50);
-        wxUIActionSimulator sim;
-        sim.Char('a', wxMOD_CONTROL);    // select what is there
-        sim.Text(text);
-        sim.Char(WXK_RETURN);
+        keys(sim);
         Pump(100);
     }
 
@@ -74,46 +63,32 @@ protected:
 };
 }
 
-TEST_F(SliderTest, AnArrowStepMovesBothControlsByTheStep)
+TEST_F(SliderTest, AnArrowStepMovesBothControlsByTheStepAndHoldsAtTheEnds)
 {
-    mySlider* control = Make(10, 600, 30);
-    control->SetValue(70);
-    ExpectShown(control, 70);
-
-    PressKeyInSpin(WXK_UP);
-    ExpectShown(control, 100);
-    PressKeyInSpin(WXK_DOWN);
-    ExpectShown(control, 70);
-}
-
-TEST_F(SliderTest, AStepPastAnEndHoldsTheEnd)
-{
-    mySlider* control = Make(10, 600, 30);
-    control->SetValue(590);
-    PressKeyInSpin(WXK_UP);
-    ExpectShown(control, 600);
-
-    control->SetValue(20);
-    PressKeyInSpin(WXK_DOWN);
-    ExpectShown(control, 10);
-}
-
-TEST_F(SliderTest, WithStepOneAnArrowMovesByOne)
-{
-    mySlider* control = Make(1, 5, 1);
-    control->SetValue(3);
-    PressKeyInSpin(WXK_UP);
-    ExpectShown(control, 4);
-    PressKeyInSpin(WXK_DOWN);
-    PressKeyInSpin(WXK_DOWN);
-    ExpectShown(control, 2);
+    const struct
+    {
+        int min, max, step, start, key, shown;
+    } cases[] = {
+        {10, 600, 30, 70, WXK_UP, 100}, {10, 600, 30, 70, WXK_DOWN, 40},
+        {10, 600, 30, 590, WXK_UP, 600}, {10, 600, 30, 20, WXK_DOWN, 10},
+        {1, 5, 1, 3, WXK_UP, 4},         {1, 5, 1, 3, WXK_DOWN, 2},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.start) + " step " + std::to_string(c.step));
+        mySlider* control = Make(c.min, c.max, c.step);
+        control->SetValue(c.start);
+        ExpectShown(control, c.start);
+        InSpin([&](wxUIActionSimulator& sim) { sim.Char(c.key); });
+        ExpectShown(control, c.shown);
+        control->Destroy();
+    }
 }
 
 TEST_F(SliderTest, DraggingTheSliderCopiesItsValueUnrounded)
 {
     mySlider* control = Make(10, 600, 30);
     control->SetValue(70);
-
     slider->SetValue(37);
     wxCommandEvent dragged(wxEVT_SLIDER, slider->GetId());
     dragged.SetEventObject(slider);
@@ -126,26 +101,20 @@ TEST_F(SliderTest, ANumberTypedAndEnteredMovesTheSlider)
 {
     mySlider* control = Make(10, 600, 30);
     control->SetValue(70);
-    TypeInSpin("55");
+    InSpin([](wxUIActionSimulator& sim) {
+        sim.Char('a', wxMOD_CONTROL);    // select what is there
+        sim.Text("55");
+        sim.Char(WXK_RETURN);
+    });
     ExpectShown(control, 55);
 }
 
-TEST_F(SliderTest, SetValueShowsTheValueInBothControls)
+TEST_F(SliderTest, SetValueShowsTheValueInBothControlsAndHoldsAtTheEnds)
 {
     mySlider* control = Make(-8, 128, 8);
-    control->SetValue(-8);
-    ExpectShown(control, -8);
-    control->SetValue(64);
-    ExpectShown(control, 64);
-}
-
-TEST_F(SliderTest, SetValueBeyondAnEndHoldsThatEnd)
-{
-    mySlider* control = Make(-8, 128, 8);
-    control->SetValue(500);
-    ExpectShown(control, 128);
-    control->SetValue(-9);
-    ExpectShown(control, -8);
-    control->SetValue(129);
-    ExpectShown(control, 128);
+    for (const auto& [set, shown] : {std::pair{-8, -8}, {64, 64}, {500, 128}, {-9, -8}, {129, 128}})
+    {
+        control->SetValue(set);
+        ExpectShown(control, shown);
+    }
 }

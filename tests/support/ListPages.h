@@ -1,6 +1,6 @@
 // What the tests of the list pages share: one page on a plain frame in a
 // scratch game directory, the paths its slots hold, the browse button of a
-// selector, and the kinds of the page's controls in creation order.
+// selector, and list files built from their values as the editor lays them out.
 #pragma once
 
 #include <string>
@@ -9,19 +9,19 @@
 #include <wx/frame.h>
 
 #include "app/ListFile.h"
-#include "controls/myButton.h"
 #include "controls/myFileSelect.h"
-#include "controls/myLabel.h"
-#include "controls/mySlider.h"
 #include "support/GuiHelpers.h"
 
 template <class Page>
 class PageInTempDir
 {
 public:
-    PageInTempDir()
+    // the folders are made in the scratch directory
+    explicit PageInTempDir(std::initializer_list<const char*> folders = {})
         : frame(new wxFrame(nullptr, wxID_ANY, wxString(L"page"))), page(new Page(frame))
     {
+        for (const char* folder : folders)
+            MakeDir(folder);
     }
     ~PageInTempDir()
     {
@@ -33,6 +33,12 @@ public:
     wxFrame* frame;
     Page* page;
 };
+
+inline void MakeGameFolders()
+{
+    for (const char* folder : {"BGM", "SE", "Image", "Font", "Data", "Replay"})
+        MakeDir(folder);
+}
 
 inline std::vector<std::string> PathsOf(const Slots& slots)
 {
@@ -55,6 +61,15 @@ inline std::vector<std::string> Padded(std::vector<std::string> paths, size_t co
     return paths;
 }
 
+// stem1.ext, stem2.ext and so on
+inline std::vector<std::string> Numbered(const std::string& stem, const std::string& extension, int count)
+{
+    std::vector<std::string> paths;
+    for (int k = 1; k <= count; ++k)
+        paths.push_back(stem + std::to_string(k) + extension);
+    return paths;
+}
+
 inline wxButton* BrowseButtonOf(myFileSelect* selector)
 {
     for (wxWindow* child : selector->GetChildren())
@@ -63,44 +78,42 @@ inline wxButton* BrowseButtonOf(myFileSelect* selector)
     return nullptr;
 }
 
-// The page's own controls in creation order: a caption as its text, a
-// selector as "<file>", a slider as "<size>"; group boxes are left out.
-inline std::vector<std::string> ControlsInOrder(wxWindow* page)
+// ----------------------------------------------------------------------------
+// list files from their values
+// ----------------------------------------------------------------------------
+
+// a numbered comment ("#BGM No. " and the number) above each path
+inline std::string Entries(const std::string& comment, const std::vector<std::string>& paths)
 {
-    std::vector<std::string> controls;
-    for (wxWindow* child : page->GetChildren())
-    {
-        if (dynamic_cast<myLabel*>(child) || dynamic_cast<myButton*>(child))
-            controls.push_back(B(child->GetLabel()));
-        else if (dynamic_cast<myFileSelect*>(child))
-            controls.push_back("<file>");
-        else if (dynamic_cast<mySlider*>(child))
-            controls.push_back("<size>");
-    }
-    return controls;
+    std::string lines;
+    for (size_t k = 0; k < paths.size(); ++k)
+        lines += Lines({comment + std::to_string(k + 1), paths[k]});
+    return lines;
 }
 
-// what a selector's browse dialog offers, as the page set it
-struct BrowseSettings
-{
-    std::string message, wildcard, startDir;
-    bool relativeMode;
-};
+inline const std::string listEnd = Lines({"", "#End of File"});
 
-inline BrowseSettings BrowseSettingsOf(const myFileSelect* selector)
+inline std::string ReplayList(const std::string& saving, const std::string& maximum,
+                              const std::string& current, const std::vector<std::string>& paths)
 {
-    return {B(selector->message), B(selector->wildcard), B(selector->startDir),
-            selector->relativeMode};
+    return Lines({"#Config File for Replay", "", "##Choice Save Replay File  0 : DO 1 : NOT DO",
+                  "#Default 0", saving, "", "#Maximum Replay Number", maximum,
+                  "#Current Replay Number", current, "", "#Slot Replay Number",
+                  std::to_string(paths.size()), ""}) +
+           Entries("#Replay No. ", paths) + listEnd;
 }
 
-inline bool operator==(const BrowseSettings& a, const BrowseSettings& b)
+// the members, then the 18 sparring values (partner 1's nine, then partner 2's)
+inline std::string BoxerList(const std::vector<std::string>& paths, const std::vector<int>& sparring)
 {
-    return a.message == b.message && a.wildcard == b.wildcard && a.startDir == b.startDir &&
-           a.relativeMode == b.relativeMode;
-}
-
-inline std::ostream& operator<<(std::ostream& os, const BrowseSettings& s)
-{
-    return os << "{" << s.message << ", " << s.wildcard << ", " << s.startDir << ", "
-              << (s.relativeMode ? "relative" : "absolute") << "}";
+    const char* names[] = {"Height 1-7", "Reach 1-7",  "Style 1-7",   "Stance  0 : Orthodox  1 : Southpaw",
+                           "Combination 1-20", "Think 1-14", "Gloves 1-8", "Trunks 1-64", "Skin 1-10"};
+    const char* defaults[] = {"4", "4", "1", "0", "1", "1", "1", "1", "3"};
+    std::string lines = Lines({"#Config File for Boxer Data", "", "#Gym Member Number",
+                               std::to_string(paths.size()), ""}) +
+                        Entries("#Data No. ", paths) + Lines({"", "#Sparring Custom Config"});
+    for (size_t k = 0; k < 18; ++k)
+        lines += Lines({"#No." + std::to_string(k / 9 + 1) + " " + names[k % 9],
+                        std::string("#Default ") + defaults[k % 9], std::to_string(sparring.at(k))});
+    return lines + listEnd;
 }

@@ -8,6 +8,8 @@
 #include <wx/mstream.h>
 #include <wx/txtstrm.h>
 
+#include "support/TempDir.h"
+
 // the bytes a writer puts out, lines ended by a line feed
 inline std::string WrittenBy(const std::function<void(wxTextOutputStream&)>& write)
 {
@@ -30,20 +32,48 @@ inline void ReadFrom(const std::string& bytes, const std::function<void(wxTextIn
     read(in);
 }
 
+// a page's section of config.txt as bytes
+template <class Page>
+std::string WrittenSection(Page& page)
+{
+    return WrittenBy([&](wxTextOutputStream& out) { page.WriteSection(out); });
+}
+
+inline bool IsValueLine(const std::string& line)
+{
+    return !line.empty() && line[0] != '#';
+}
+
+inline std::vector<std::string> LinesOf(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; start < bytes.size(); start = end + 1)
+    {
+        end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    return lines;
+}
+
 // the value lines of a file's bytes: neither empty nor comments
 inline std::vector<std::string> ValueLinesOf(const std::string& bytes)
 {
     std::vector<std::string> values;
-    size_t start = 0;
-    while (start < bytes.size())
-    {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        const std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line[0] != '#')
+    for (const std::string& line : LinesOf(bytes))
+        if (IsValueLine(line))
             values.push_back(line);
-        start = end + 1;
-    }
     return values;
+}
+
+// the bytes with their value lines replaced, in order, by these values
+inline std::string WithValues(const std::string& bytes, const std::vector<std::string>& values)
+{
+    std::vector<std::string> lines = LinesOf(bytes);
+    size_t next = 0;
+    for (std::string& line : lines)
+        if (IsValueLine(line))
+            line = values.at(next++);
+    return next == values.size() ? Lines(lines) : "<" + std::to_string(values.size()) + " values>";
 }

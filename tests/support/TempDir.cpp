@@ -57,6 +57,11 @@ void MakeDir(const std::string& name)
 
 std::string Lines(std::initializer_list<std::string> lines)
 {
+    return Lines(std::vector<std::string>(lines));
+}
+
+std::string Lines(const std::vector<std::string>& lines)
+{
     std::string joined;
     for (const std::string& line : lines)
         joined += line + "\n";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TempDir
 {
@@ -28,3 +29,4 @@ void MakeDir(const std::string& name);
 
 // lines joined with a line feed after each, as the editor writes them
 std::string Lines(std::initializer_list<std::string> lines);
+std::string Lines(const std::vector<std::string>& lines);
