@@ -1,6 +1,10 @@
 #include "app/Utf8InputStream.h"
 
+#include <algorithm>
 #include <cstring>
+#include <wx/string.h>
+
+static_assert(sizeof(wchar_t) == 4, "decoded text is handed out as UTF-32");
 
 namespace
 {
@@ -63,25 +67,68 @@ Utf8InputStream::Utf8InputStream(wxInputStream& source)
 {
 }
 
-size_t Utf8InputStream::OnSysRead(void* buffer, size_t size)
+bool Utf8InputStream::HaveText()
 {
-    while (handedOut == decoded.size())
+    while (handedOut == decoded.size() * sizeof(wchar_t))
     {
         decoded.clear();
         handedOut = 0;
         if (!Refill() && decoded.empty())
         {
             m_lasterror = wxSTREAM_EOF;
-            return 0;
+            return false;
         }
     }
-    const size_t count = std::min(size, decoded.size() - handedOut);
-    std::memcpy(buffer, decoded.data() + handedOut, count);
+    return true;
+}
+
+size_t Utf8InputStream::OnSysRead(void* buffer, size_t size)
+{
+    if (!HaveText())
+        return 0;
+    const size_t bytes = decoded.size() * sizeof(wchar_t);
+    const size_t count = std::min(size, bytes - handedOut);
+    std::memcpy(buffer, reinterpret_cast<const char*>(decoded.data()) + handedOut, count);
     handedOut += count;
     return count;
 }
 
-bool Utf8InputStream::Refill()
+bool Utf8InputStream::ReadLine(wxString& line)
+{
+    if (m_wbackcur < m_wbacksize || handedOut % sizeof(wchar_t) != 0)
+        return false;
+    line.clear();
+    if (Eof())
+        return true;
+    bool reserved = false;
+    while (HaveText())
+    {
+        const wchar_t* begin = decoded.data() + handedOut / sizeof(wchar_t);
+        const wchar_t* end = decoded.data() + decoded.size();
+        const wchar_t* stop = begin;
+        while (stop != end && *stop != L'\n' && *stop != L'\r')
+            ++stop;
+        line.append(begin, static_cast<size_t>(stop - begin));
+        handedOut += static_cast<size_t>(stop - begin) * sizeof(wchar_t);
+        if (stop == end)
+        {
+            // A line longer than what is decoded: room for all of it at once,
+            // or a long line would be copied again at every growth.
+            if (!reserved)
+                line.reserve(line.length() + LineBytesAhead());
+            reserved = true;
+            continue;
+        }
+        handedOut += sizeof(wchar_t);
+        // after a carriage return, a line feed belongs to the same ending
+        if (*stop == L'\r' && HaveText() && decoded[handedOut / sizeof(wchar_t)] == L'\n')
+            handedOut += sizeof(wchar_t);
+        return true;
+    }
+    return true;
+}
+
+bool Utf8InputStream::ReadChunk()
 {
     if (sourceEnded)
         return false;
@@ -92,14 +139,45 @@ bool Utf8InputStream::Refill()
     undecoded.resize(kept + read);
     if (read == 0)
         sourceEnded = true;
-    Decode();
-    return !sourceEnded;
+    return read > 0;
 }
 
-void Utf8InputStream::Decode()
+bool Utf8InputStream::Refill()
 {
-    size_t i = 0;
-    while (i < undecoded.size())
+    // bytes that ReadLine read ahead are decoded a chunk at a time too
+    if (undecoded.size() - decodeFrom < chunkSize)
+    {
+        undecoded.erase(undecoded.begin(),
+                        undecoded.begin() + static_cast<std::ptrdiff_t>(decodeFrom));
+        decodeFrom = 0;
+        ReadChunk();
+    }
+    Decode(chunkSize);
+    return !sourceEnded || decodeFrom < undecoded.size();
+}
+
+size_t Utf8InputStream::LineBytesAhead()
+{
+    // a line feed or carriage return byte is never part of a longer sequence
+    const auto isLineEnd = [](unsigned char byte) { return byte == '\n' || byte == '\r'; };
+    size_t scanned = decodeFrom;
+    for (;;)
+    {
+        const auto from = undecoded.begin() + static_cast<std::ptrdiff_t>(scanned);
+        const auto found = std::find_if(from, undecoded.end(), isLineEnd);
+        if (found != undecoded.end())
+            return static_cast<size_t>(found - undecoded.begin()) - decodeFrom;
+        scanned = undecoded.size();
+        if (!ReadChunk())
+            return undecoded.size() - decodeFrom;
+    }
+}
+
+void Utf8InputStream::Decode(size_t limit)
+{
+    size_t i = decodeFrom;
+    const size_t end = std::min(undecoded.size(), decodeFrom + limit);
+    while (i < end)
     {
         const unsigned char* bytes = undecoded.data() + i;
         const size_t available = undecoded.size() - i;
@@ -127,11 +205,10 @@ void Utf8InputStream::Decode()
             ++i;
         }
     }
-    undecoded.erase(undecoded.begin(), undecoded.begin() + static_cast<std::ptrdiff_t>(i));
+    decodeFrom = i;
 }
 
 void Utf8InputStream::Emit(wxUint32 character)
 {
-    const char* bytes = reinterpret_cast<const char*>(&character);
-    decoded.insert(decoded.end(), bytes, bytes + sizeof character);
+    decoded.push_back(static_cast<wchar_t>(character));
 }

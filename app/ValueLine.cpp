@@ -3,10 +3,26 @@
 #include <climits>
 #include <wx/txtstrm.h>
 
+#include "app/Utf8InputStream.h"
+
 namespace
 {
 // after this many empty lines in one call, ReadValueLine gives up
 const int maxEmptyLines = 1000;
+
+// a line buffer grown past this by a long line is given back afterwards
+const size_t keptCapacity = 64 * 1024;
+
+// the next line of the stream; a file opened by TextFileReader is read a run
+// of characters at a time rather than character by character
+void ReadLine(wxTextInputStream& in, wxString& line)
+{
+    // the text stream hands its source out as const, though it reads from it
+    auto* decoder =
+        dynamic_cast<Utf8InputStream*>(const_cast<wxInputStream*>(&in.GetInputStream()));
+    if (!decoder || !decoder->ReadLine(line))
+        line = in.ReadLine();
+}
 
 bool IsSpace(wxUniChar c)
 {
@@ -20,14 +36,22 @@ wxString ReadValueLine(wxTextInputStream& in)
     static wxString line;
     static int emptyLines;
 
+    // every return gives this one string, so that it is not copied on the way
+    wxString value;
+    if (line.capacity() > keptCapacity)
+        wxString().swap(line);
     emptyLines = 0;
     for (;;)
     {
-        line = in.ReadLine();
+        ReadLine(in, line);
         if (!line.empty() && line[0] != L'#')
-            return line;
+        {
+            // handed over rather than copied: a long line is not held twice
+            value.swap(line);
+            return value;
+        }
         if (line.empty() && ++emptyLines >= maxEmptyLines)
-            return wxString();
+            return value;
     }
 }
 

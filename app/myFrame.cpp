@@ -281,9 +281,13 @@ void myFrame::OnBoxerEditor(wxCommandEvent&)
 
 void myFrame::OnSpecPreset(wxCommandEvent& event)
 {
+    // a named pointer, not notebook->basicPage->*: GCC 12 with
+    // -fsanitize=vptr calls a member pointer on the wrong object when the
+    // object expression is itself a member access
+    BasicPage* page = notebook->basicPage;
     for (const SpecPreset& preset : specPresets)
         if (preset.id == event.GetId())
-            (notebook->basicPage->*preset.apply)();
+            (page->*preset.apply)();
 }
 
 void myFrame::OnAbout(wxCommandEvent&)

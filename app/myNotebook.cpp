@@ -10,9 +10,17 @@
 #include "pages/ThinkPage.h"
 #include "pages/VisualPage.h"
 
+namespace
+{
+// in tab order
+const wchar_t* const tabTitles[] = {L"基本", L"通信", L"操作", L"試合", L"補整",
+                                    L"音声", L"画像", L"ジム", L"作戦"};
+}
+
 myNotebook::myNotebook(wxWindow* parent)
     : wxNotebook(parent, 0, wxDefaultPosition, wxDefaultSize, 0, wxString(L"notebook"))
 {
+    // each page becomes a tab from its own constructor (see TakePage)
     basicPage = new BasicPage(this);
     netPage = new NetPage(this);
     controlPage = new ControlPage(this);
@@ -22,20 +30,16 @@ myNotebook::myNotebook(wxWindow* parent)
     visualPage = new VisualPage(this);
     boxerPage = new BoxerPage(this);
     thinkPage = new ThinkPage(this);
-
-    AddPage(basicPage, wxString(L"基本"));
-    AddPage(netPage, wxString(L"通信"));
-    AddPage(controlPage, wxString(L"操作"));
-    AddPage(matchPage, wxString(L"試合"));
-    AddPage(manipPage, wxString(L"補整"));
-    AddPage(audioPage, wxString(L"音声"));
-    AddPage(visualPage, wxString(L"画像"));
-    AddPage(boxerPage, wxString(L"ジム"));
-    AddPage(thinkPage, wxString(L"作戦"));
 }
 
 std::vector<myPage*> myNotebook::Pages() const
 {
     return {basicPage, netPage,    controlPage, matchPage, manipPage,
             audioPage, visualPage, boxerPage,   thinkPage};
+}
+
+void myNotebook::TakePage(myPage* page)
+{
+    const size_t count = GetPageCount();
+    AddPage(page, count < WXSIZEOF(tabTitles) ? wxString(tabTitles[count]) : wxString());
 }

@@ -23,6 +23,12 @@ public:
     // in tab order
     std::vector<myPage*> Pages() const;
 
+    // Makes a page the next tab; the page calls it from the skeleton's
+    // constructor, while it is still empty. A page added once its controls
+    // exist is taken out of the notebook and put back in, and GTK restyles
+    // every control of it both times.
+    void TakePage(myPage* page);
+
     BasicPage* basicPage;
     NetPage* netPage;
     ControlPage* controlPage;

@@ -1,5 +1,7 @@
 #include "app/myPage.h"
 
+#include "app/myNotebook.h"
+
 namespace
 {
 // Without a scroll rate the scroll bars of a page that does not fit would
@@ -12,4 +14,6 @@ myPage::myPage(wxWindow* parent)
                        wxHSCROLL | wxVSCROLL)
 {
     SetScrollRate(scrollStep, scrollStep);
+    if (auto* notebook = dynamic_cast<myNotebook*>(parent))
+        notebook->TakePage(this);
 }

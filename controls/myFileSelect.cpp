@@ -31,9 +31,11 @@ void myFileSelect::CreateControls(const wxString& initialText)
                               wxTE_RICH);
     textCtrl->SetFont(CommonFont());
     textCtrl->SetInitialSize(wxSize(130, -1));
-    browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"));
+    // GTK 3 pads a button more than the old 30 pixels allow (it clips the
+    // label and complains at every resize): the button fits its label exactly
+    browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"), wxDefaultPosition,
+                                wxDefaultSize, wxBU_EXACTFIT);
     browseButton->SetFont(CommonFont());
-    browseButton->SetInitialSize(wxSize(30, -1));
 
     message = wxString(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need,
+# and any further packages named as arguments (scripts/fuzz.sh names clang).
 # Does nothing when they are all there already.
 set -euo pipefail
 
@@ -9,6 +10,8 @@ packages=(
   libgtest-dev googletest
   xvfb xauth
   fonts-noto-cjk
+  xdotool    # the end-to-end test presses keys in the real window
+  "$@"
 )
 
 missing=()

@@ -1,0 +1,169 @@
+// Utf8InputStream::ReadLine against wxTextInputStream::ReadLine over the
+// same decoded bytes: the same lines, the same end-of-stream state after
+// every read, and the two readers taking turns on one stream.
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+#include <wx/mstream.h>
+#include <wx/strconv.h>
+#include <wx/txtstrm.h>
+
+#include "app/TextFileReader.h"
+#include "app/Utf8InputStream.h"
+#include "app/ValueLine.h"
+#include "support/TempDir.h"
+
+namespace
+{
+// what one read gives: the line, and whether the stream is at its end then
+struct Read
+{
+    std::wstring line;
+    bool eof;
+    bool operator==(const Read& other) const { return line == other.line && eof == other.eof; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Read& read)
+{
+    out << '"';
+    for (wchar_t c : read.line)
+        if (c >= 0x20 && c < 0x7F)
+            out << static_cast<char>(c);
+        else
+            out << "\\u" << std::hex << static_cast<unsigned>(c) << std::dec;
+    return out << '"' << (read.eof ? " eof" : "");
+}
+
+// Reads `count` lines; `fast` says for each read which reader takes it
+std::vector<Read> ReadLines(const std::string& bytes, size_t count,
+                            const std::function<bool(size_t)>& fast)
+{
+    wxMemoryInputStream memory(bytes.data(), bytes.size());
+    Utf8InputStream decoder(memory);
+    wxMBConvUTF32 conv;
+    wxTextInputStream text(decoder, wxString(L" \t"), conv);
+    std::vector<Read> reads;
+    for (size_t i = 0; i < count; ++i)
+    {
+        wxString line;
+        if (!fast(i) || !decoder.ReadLine(line))
+            line = text.ReadLine();
+        reads.push_back({line.ToStdWstring(), decoder.Eof()});
+    }
+    return reads;
+}
+
+std::vector<Read> CharacterWise(const std::string& bytes, size_t count)
+{
+    return ReadLines(bytes, count, [](size_t) { return false; });
+}
+
+std::vector<Read> RunWise(const std::string& bytes, size_t count)
+{
+    return ReadLines(bytes, count, [](size_t) { return true; });
+}
+
+const size_t chunk = 64 * 1024;    // what the decoder reads at a time
+}
+
+TEST(LineReading, EndsLinesAtLineFeedCarriageReturnOrBoth)
+{
+    const struct
+    {
+        std::string bytes;
+        std::vector<Read> reads;
+    } cases[] = {
+        {"a\r\nb\rc\n\rd\r\r\ne",
+         {{L"a", false}, {L"b", false}, {L"c", false}, {L"", false}, {L"d", false},
+          {L"", false}, {L"e", true}, {L"", true}}},
+        {"one\ntwo\n", {{L"one", false}, {L"two", false}, {L"", true}, {L"", true}}},
+        {"end\r", {{L"end", true}, {L"", true}}},
+        {"\xe3\x81\x82\xff\n", {{L"\u3042\U001000ff", false}, {L"", true}}},
+        {std::string(chunk - 1, 'x') + "\r\ny",
+         {{std::wstring(chunk - 1, L'x'), false}, {L"y", true}}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.bytes.substr(0, 20));
+        EXPECT_EQ(RunWise(c.bytes, c.reads.size()), c.reads);
+        EXPECT_EQ(CharacterWise(c.bytes, c.reads.size()), c.reads);
+    }
+}
+
+TEST(LineReading, GivesTheLinesAndEndStateOfTheCharacterWiseReader)
+{
+    const std::string inputs[] = {
+        "",
+        "one",
+        "one\n",
+        "one\ntwo",
+        "a\r\nb\rc\n\rd\r\r\ne",
+        "\n\n\n",
+        "\r",
+        "end\r",
+        "end\r\n",
+        "\r\n\r\n",
+        "#comment\n  \n\t\n",
+        "\xe3\x81\x82\xe3\x81\x84\n\xff\xfe\n\x83\x7b\x83\x4e\r\n",
+        std::string("nul\0 eot\x04\n", 10),
+        std::string(chunk - 1, 'x') + "\r\ny",    // the ending split by the chunk
+        std::string(chunk - 1, 'x') + "\rz",
+        std::string(chunk - 1, 'x') + "\r",
+        std::string(chunk - 2, 'x') + "\xe3\x81\x82\nafter",    // a character split
+        std::string(3 * chunk + 17, 'L') + "\nshort\n",
+    };
+    for (const std::string& bytes : inputs)
+    {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        EXPECT_EQ(RunWise(bytes, 8), CharacterWise(bytes, 8));
+    }
+}
+
+TEST(LineReading, AgreesOnRandomTextAndWithTheReadersTakingTurns)
+{
+    // pieces that make line endings, characters and bytes in every order
+    const std::string pieces[] = {"a", " ", "\r", "\n", "\r\n", "#", "\xe3\x81\x82",
+                                  "\xff", "\xe3\x81", std::string(1, '\0'), "\x04"};
+    std::mt19937 random(8);
+    for (int round = 0; round < 300; ++round)
+    {
+        std::string bytes;
+        const int length = static_cast<int>(random() % 60);
+        for (int i = 0; i < length; ++i)
+            bytes += pieces[random() % (sizeof pieces / sizeof pieces[0])];
+        if (round % 50 == 0)
+            bytes = std::string(chunk - 3, 'x') + bytes;
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        const std::vector<Read> expected = CharacterWise(bytes, 40);
+        EXPECT_EQ(RunWise(bytes, 40), expected);
+        const unsigned pattern = static_cast<unsigned>(random());
+        EXPECT_EQ(ReadLines(bytes, 40, [&](size_t i) { return (pattern >> (i % 32)) & 1; }),
+                  expected);
+    }
+}
+
+TEST(LineReading, AFileReadThroughReadValueLineGivesEveryValue)
+{
+    TempDir dir;
+    std::string bytes = "#header\r\n\r\n";
+    std::vector<std::string> values;
+    for (int i = 0; i < 5000; ++i)
+    {
+        values.push_back("value " + std::to_string(i) + " \xe3\x81\x82");
+        bytes += "#comment " + std::to_string(i) + (i % 3 ? "\n" : "\r\n") + values.back() +
+                 (i % 2 ? "\n" : "\r\n") + (i % 7 ? "" : "\n\n");
+    }
+    const std::string longValue(3 * chunk + 5, '9');
+    bytes += longValue + "\nlast";
+    WriteFile("values.txt", bytes);
+
+    TextFileReader reader(wxString(L"values.txt"));
+    ASSERT_TRUE(reader.IsOpened());
+    for (const std::string& value : values)
+        ASSERT_EQ(ReadValueLine(reader.Stream()).utf8_string(), value);
+    EXPECT_EQ(ReadValueLine(reader.Stream()).utf8_string(), longValue);
+    EXPECT_EQ(ReadValueLine(reader.Stream()).utf8_string(), "last");
+    EXPECT_TRUE(reader.Stream().GetInputStream().Eof());
+    EXPECT_EQ(ReadValueLine(reader.Stream()), wxString());
+}
