@@ -101,6 +101,7 @@ void SettingTable::CreateControl(wxWindow* page, size_t index)
         row.choiceBox = new myCBox(page);
         for (const wxString& choice : setting.choices)
             row.choiceBox->Append(choice);
+        row.choiceBox->FitChoices();
         break;
     case Setting::slider:
         row.slider = new mySlider(page, setting.min, setting.max, setting.step);

@@ -18,3 +18,8 @@ void myCBox::SetSelection(int index)
     if (!valid)
         ChangeValue(wxString());
 }
+
+void myCBox::FitChoices()
+{
+    FitTextWidth(this, fieldSize);
+}

@@ -13,4 +13,7 @@ public:
     // index outside the choices clears the selection, so the box shows
     // nothing and GetSelection() reports -1 (and -1 is what gets written).
     void SetSelection(int index) override;
+
+    // after the choices are in: widens the box where a choice would be cut
+    void FitChoices();
 };

@@ -145,6 +145,16 @@ void PutOnClipboard(const wxString& text, bool primary)
     wxTheClipboard->Close();
     wxTheClipboard->UsePrimarySelection(false);
 }
+
+// wxGTK frees at exit only the clipboard data of the mode it is in then
+void ClearClipboards()
+{
+    for (bool primary : {true, false})
+    {
+        wxTheClipboard->UsePrimarySelection(primary);
+        wxTheClipboard->Clear();
+    }
+}
 }
 
 // NumLock is on throughout: the keypad digits and decimal point need it.
@@ -250,6 +260,7 @@ TEST_F(KeyCapture, PastingIsRefused)
     EXPECT_EQ(B(field->GetValue()), "z");
     middleClick(field);
     EXPECT_EQ(B(field->GetValue()), "z");
+    ClearClipboards();
 }
 
 // The context menu would offer cut, paste and delete: it never opens, so a
