@@ -10,7 +10,10 @@
 class wxTextInputStream;
 class wxTextOutputStream;
 
-// The next value line, returned whole (blanks kept). Comment lines are
+// The next value line, returned whole (blanks kept), however long: nothing
+// read is cut here. (A text field shows at most 65,535 characters, GTK's
+// limit for an entry, so a longer text value is cut to that when it is put
+// into a page, and saving writes what the field holds.) Comment lines are
 // skipped without limit; empty lines are counted, and the 1000th empty line
 // read in one call gives up with the empty string. The end of the stream
 // reads as empty lines, so a call there returns the empty string too.
