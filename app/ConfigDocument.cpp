@@ -77,8 +77,7 @@ wxString ConfigDocument::Save(const wxString& path)
         WriteLine(out, entry.defaultComment);
         entry.writePath();
     }
-    WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#End of File"));
+    WriteEndOfFile(out);
 
     if (!document.Commit())
         return StatusText::cannotOpen;

@@ -51,7 +51,7 @@ bool WriteFixedListFile(const wxString& path, const wxString& header,
     WriteLine(out, header);
     WriteLine(out, wxString());
     WriteFixedSlots(out, comments, slots);
-    WriteListEnd(out);
+    WriteEndOfFile(out);
     return file.Commit();
 }
 
@@ -62,12 +62,6 @@ bool ReadFixedListFile(const wxString& path, const Slots& slots)
         return false;
     ReadFixedSlots(file.Stream(), slots);
     return true;
-}
-
-void WriteListEnd(wxTextOutputStream& out)
-{
-    WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#End of File"));
 }
 
 int CountUsedSlots(const Slots& slots)

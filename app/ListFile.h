@@ -31,9 +31,6 @@ bool WriteFixedListFile(const wxString& path, const wxString& header,
 // False, with every slot unchanged, when the file cannot be opened.
 bool ReadFixedListFile(const wxString& path, const Slots& slots);
 
-// the empty line and "#End of File" that close every list file
-void WriteListEnd(wxTextOutputStream& out);
-
 // A counted list: only the used slots (non-empty paths) are written, in
 // slot order and numbered from 1, so a free slot between used ones closes
 // up and the file reads back into the same set of files.

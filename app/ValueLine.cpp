@@ -107,3 +107,9 @@ void WriteTextValue(wxTextOutputStream& out, const wxString& text)
 {
     WriteLine(out, text.empty() ? wxString(L" ") : text);
 }
+
+void WriteEndOfFile(wxTextOutputStream& out)
+{
+    WriteLine(out, wxString());
+    WriteLine(out, wxString(L"#End of File"));
+}

@@ -36,3 +36,6 @@ wxString ReadTextValue(wxTextInputStream& in);
 void WriteLine(wxTextOutputStream& out, const wxString& line);
 void WriteIntValue(wxTextOutputStream& out, int value);
 void WriteTextValue(wxTextOutputStream& out, const wxString& text);
+
+// the empty line and "#End of File" that close config.txt and every list file
+void WriteEndOfFile(wxTextOutputStream& out);

@@ -143,7 +143,7 @@ bool BoxerPage::WriteListFile()
             WriteLine(out, wxString::Format(L"#Default %d", sparringValues[i].defaultValue));
             WriteIntValue(out, sparring[partner][i]);
         }
-    WriteListEnd(out);
+    WriteEndOfFile(out);
     return file.Commit();
 }
 

@@ -242,8 +242,7 @@ bool MatchPage::WriteReplayListFile()
     WriteIntValue(out, CountUsedSlots(replaySlots));
     WriteLine(out, wxString());
     WriteUsedSlots(out, wxString(L"#Replay No. %d"), replaySlots);
-    WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#End of File"));
+    WriteEndOfFile(out);
     return file.Commit();
 }
 

@@ -101,7 +101,7 @@ bool ThinkPage::WriteListFile()
     WriteIntValue(out, CountUsedSlots(entries.Selectors()));
     WriteLine(out, wxString());
     WriteUsedSlots(out, wxString(L"#Think No. %d"), entries.Selectors());
-    WriteListEnd(out);
+    WriteEndOfFile(out);
     return file.Commit();
 }
 

@@ -203,7 +203,7 @@ bool VisualPage::WriteFontListFile()
         WriteLine(out, fontEntries[i].sizeComment);
         WriteIntValue(out, fontSizes[i]->GetValue());
     }
-    WriteListEnd(out);
+    WriteEndOfFile(out);
     return file.Commit();
 }
 
