@@ -3,7 +3,8 @@
 #include "controls/CommonLook.h"
 
 myButton::myButton(wxWindow* parent, const wxString& label)
-    : wxButton(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE)
+    : wxButton(parent, wxID_ANY, label, wxDefaultPosition, CreationSize(captionWidth),
+               wxALIGN_CENTRE)
 {
-    ApplyCaptionLook(this);
+    ApplyCaptionLook(this, label);
 }

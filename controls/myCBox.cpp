@@ -3,10 +3,10 @@
 #include "controls/CommonLook.h"
 
 myCBox::myCBox(wxWindow* parent)
-    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, nullptr,
-                 wxCB_READONLY)
+    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth), 0,
+                 nullptr, wxCB_READONLY)
 {
-    SetInitialSize(fieldSize);
+    SetInitialSize(wxSize(fieldWidth, NaturalHeight(this)));
 }
 
 void myCBox::SetSelection(int index)
@@ -21,5 +21,5 @@ void myCBox::SetSelection(int index)
 
 void myCBox::FitChoices()
 {
-    FitTextWidth(this, fieldSize);
+    FitTextWidth(this, fieldWidth, GetStrings());
 }

@@ -9,6 +9,11 @@
 #include "app/FileDialogRunner.h"
 #include "controls/CommonLook.h"
 
+namespace
+{
+const int pathWidth = 130;
+}
+
 wxBEGIN_EVENT_TABLE(myFileSelect, wxPanel)
     EVT_BUTTON(wxID_ANY, myFileSelect::OnBrowse)
 wxEND_EVENT_TABLE()
@@ -26,16 +31,17 @@ myFileSelect::myFileSelect(wxWindow* parent, const wxString& initialText)
 
 void myFileSelect::CreateControls(const wxString& initialText)
 {
-    SetInitialSize(fieldSize);
-    textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition, wxDefaultSize,
-                              wxTE_RICH);
+    SetInitialSize(wxSize(fieldWidth, -1));
+    textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition,
+                              CreationSize(pathWidth), wxTE_RICH);
     textCtrl->SetFont(CommonFont());
-    textCtrl->SetInitialSize(wxSize(130, -1));
+    textCtrl->SetInitialSize(wxSize(pathWidth, NaturalHeight(textCtrl)));
     // GTK 3 pads a button more than the old 30 pixels allow (it clips the
     // label and complains at every resize): the button fits its label exactly
     browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"), wxDefaultPosition,
-                                wxDefaultSize, wxBU_EXACTFIT);
+                                CreationSize(0), wxBU_EXACTFIT);
     browseButton->SetFont(CommonFont());
+    browseButton->SetInitialSize(NaturalSize(browseButton));
 
     message = wxString(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");

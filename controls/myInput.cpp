@@ -3,7 +3,8 @@
 #include "controls/CommonLook.h"
 
 myInput::myInput(wxWindow* parent)
-    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_RICH)
+    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth),
+                 wxTE_RICH)
 {
     ApplyFieldLook(this);
 }

@@ -3,7 +3,8 @@
 #include "controls/CommonLook.h"
 
 myLabel::myLabel(wxWindow* parent, const wxString& text)
-    : wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxALIGN_CENTRE)
+    : wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, CreationSize(captionWidth),
+                   wxALIGN_CENTRE | wxST_NO_AUTORESIZE)
 {
-    ApplyCaptionLook(this);
+    ApplyCaptionLook(this, text);
 }

@@ -15,6 +15,8 @@ enum
     sliderId = 0,
     spinId = 1
 };
+
+const int sliderWidth = 100;
 }
 
 // ----------------------------------------------------------------------------
@@ -40,22 +42,24 @@ mySlider::mySlider(wxWindow* parent, int min, int max, int step)
 
 void mySlider::CreateControls(int min, int max, int step)
 {
-    SetInitialSize(fieldSize);
-    slider = new wxSlider(this, sliderId, 0, 0, 255, wxDefaultPosition, wxDefaultSize,
-                          wxSL_HORIZONTAL);
+    SetInitialSize(wxSize(fieldWidth, -1));
+    slider = new wxSlider(this, sliderId, 0, 0, 255, wxDefaultPosition,
+                          CreationSize(sliderWidth), wxSL_HORIZONTAL);
     slider->SetRange(min, max);
-    spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, wxDefaultSize,
+    spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, CreationSize(0),
                               wxSP_ARROW_KEYS | wxTE_PROCESS_ENTER, 0, 100, 0,
                               wxString(L"wxSpinCtrl"));
     spinCtrl->SetRange(min, max);
+    // GTK 3 draws its spin control with two buttons and needs more than the
+    // 60 pixels the old layout gave it; it keeps its natural size, which
+    // depends on how many digits its range has
+    spinCtrl->SetInitialSize(NaturalSize(spinCtrl, wxString::Format(L"%d..%d", min, max)));
     // GTK's spin control raises no line-up/down events to add the rest of a
     // step to; its own increment moves by the whole step, without snapping
     spinCtrl->SetIncrement(step);
     spinCtrl->SetValue(slider->GetValue());
 
-    // GTK 3 draws its spin control with two buttons and needs more than the
-    // 60 pixels the old layout gave it; it keeps its natural size
-    slider->SetInitialSize(wxSize(100, -1));
+    slider->SetInitialSize(wxSize(sliderWidth, NaturalHeight(slider)));
 }
 
 void mySlider::LayoutControls()

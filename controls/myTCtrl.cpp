@@ -58,7 +58,8 @@ wxBEGIN_EVENT_TABLE(myTCtrl, wxTextCtrl)
 wxEND_EVENT_TABLE()
 
 myTCtrl::myTCtrl(wxWindow* parent)
-    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_RICH)
+    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth),
+                 wxTE_RICH)
 {
     ApplyFieldLook(this);
 }
