@@ -1,6 +1,5 @@
 #include "app/SlotTable.h"
 
-#include "app/PageLayout.h"
 #include "controls/myButton.h"
 #include "controls/myFileSelect.h"
 #include "controls/myLabel.h"
@@ -51,6 +50,13 @@ void SlotTable::LayoutRows(PageLayout& layout, wxSizer* group, size_t first, siz
 void SlotTable::LayoutRows(PageLayout& layout, wxSizer* group) const
 {
     LayoutRows(layout, group, 0, rows.size());
+}
+
+void SlotTable::LayoutRows(PageLayout& layout, wxSizer* group,
+                           PageLayout::RowAlignment alignment) const
+{
+    for (size_t i = 0; i < rows.size(); ++i)
+        layout.AddRow(group, captions.at(i), selectors.at(i), alignment);
 }
 
 void SlotTable::SetDefaults() const

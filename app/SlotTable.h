@@ -8,8 +8,8 @@
 #include <wx/string.h>
 
 #include "app/ListFile.h"
+#include "app/PageLayout.h"
 
-class PageLayout;
 class wxSizer;
 class wxWindow;
 
@@ -48,6 +48,8 @@ public:
     // rows first .. end - 1 as rows of the group
     void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
     void LayoutRows(PageLayout& layout, wxSizer* group) const;
+    // every row, aligned otherwise than the page's other rows
+    void LayoutRows(PageLayout& layout, wxSizer* group, PageLayout::RowAlignment alignment) const;
 
     // every slot to the default path of its row
     void SetDefaults() const;

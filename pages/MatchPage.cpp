@@ -119,7 +119,12 @@ wxEND_EVENT_TABLE()
 // ----------------------------------------------------------------------------
 
 MatchPage::MatchPage(wxWindow* parent)
-    : myPage(parent), settings(Groups(), ::Settings())
+    : myPage(parent),
+      settings(Groups(), ::Settings()),
+      // the caption format ends in a blank, which the caption keeps
+      replaySlots(NumberedRows(wxString(L"リプレイスロット No.%d "), replaySlotCount),
+                  {wxString(L"リプレイファイル"), wxString(L"リプレイ (*.rep)|*.rep"),
+                   wxString(replayDir)})
 {
     settings.CreateControls(this);
     CreateReplayControls();
@@ -132,7 +137,7 @@ MatchPage::MatchPage(wxWindow* parent)
 
 void MatchPage::CreateReplayControls()
 {
-    replayListLabel = new myLabel(this, wxString(L"ファイル名"));
+    replayListLabel = new myLabel(this, listFileCaption);
     replayList = new myFileSelect(this, unfilledPathText);
     replayList->startDir = replayDir;
 
@@ -146,17 +151,8 @@ void MatchPage::CreateReplayControls()
     maxReplays = new mySlider(this, replayCounterMin, replayCounterMax, replayCounterStep);
     currentReplay = new mySlider(this, replayCounterMin, replayCounterMax, replayCounterStep);
 
-    for (int n = 1; n <= replaySlotCount; ++n)
-    {
-        // the label format ends in a blank, which the label keeps
-        const wxString label = wxString::Format(L"リプレイスロット No.%d ", n);
-        replaySlotLabels.push_back(new myLabel(this, label));
-        auto* slot = new myFileSelect(this, unfilledPathText);
-        slot->message = wxString(L"リプレイファイル");
-        slot->wildcard = wxString(L"リプレイ (*.rep)|*.rep");
-        slot->startDir = replayDir;
-        replaySlots.push_back(slot);
-    }
+    replaySlots.CreateLabels(this);
+    replaySlots.CreateSelectors(this);
 }
 
 void MatchPage::LayoutReplayControls(PageLayout& layout)
@@ -173,8 +169,7 @@ void MatchPage::LayoutReplayControls(PageLayout& layout)
     layout.AddRow(cycle, currentReplayLabel, currentReplay);
 
     wxSizer* slots = layout.AddGroup(column, wxString(L"リプレイスロット"));
-    for (size_t i = 0; i < replaySlots.size(); ++i)
-        layout.AddRow(slots, replaySlotLabels[i], replaySlots[i], PageLayout::leftAlignedRows);
+    replaySlots.LayoutRows(layout, slots, PageLayout::leftAlignedRows);
 }
 
 // ----------------------------------------------------------------------------
@@ -188,8 +183,7 @@ void MatchPage::SetDefaults()
     replaySaving->SetSelection(0);
     maxReplays->SetValue(defaultReplayCounter);
     currentReplay->SetValue(defaultReplayCounter);
-    for (myFileSelect* slot : replaySlots)
-        slot->SetPath(wxString());
+    replaySlots.SetDefaults();
 }
 
 void MatchPage::WriteSection(wxTextOutputStream& out)
@@ -239,9 +233,9 @@ bool MatchPage::WriteReplayListFile()
     WriteIntValue(out, currentReplay->GetValue());
     WriteLine(out, wxString());
     WriteLine(out, wxString(L"#Slot Replay Number"));
-    WriteIntValue(out, CountUsedSlots(replaySlots));
+    WriteIntValue(out, CountUsedSlots(replaySlots.Selectors()));
     WriteLine(out, wxString());
-    WriteUsedSlots(out, wxString(L"#Replay No. %d"), replaySlots);
+    WriteUsedSlots(out, wxString(L"#Replay No. %d"), replaySlots.Selectors());
     WriteEndOfFile(out);
     return file.Commit();
 }
@@ -257,7 +251,7 @@ bool MatchPage::ReadReplayListFile()
     maxReplays->SetValue(ReadIntValue(in));
     currentReplay->SetValue(ReadIntValue(in));
     const int count = ReadIntValue(in);
-    ReadCountedSlots(in, count, replaySlots);
+    ReadCountedSlots(in, count, replaySlots.Selectors());
     return true;
 }
 

@@ -2,10 +2,10 @@
 // its right-hand column, the replay list file with its nine slots.
 #pragma once
 
-#include <vector>
 
 #include "app/ListFile.h"
 #include "app/SettingTable.h"
+#include "app/SlotTable.h"
 #include "app/myPage.h"
 
 class myCBox;
@@ -52,7 +52,7 @@ public:
     myCBox* ReplaySaving() const { return replaySaving; }
     mySlider* MaxReplays() const { return maxReplays; }
     mySlider* CurrentReplay() const { return currentReplay; }
-    const Slots& ReplaySlots() const { return replaySlots; }
+    const Slots& ReplaySlots() const { return replaySlots.Selectors(); }
 
 private:
     void CreateReplayControls();
@@ -70,8 +70,7 @@ private:
     myLabel* currentReplayLabel;
     mySlider* maxReplays;
     mySlider* currentReplay;
-    std::vector<myLabel*> replaySlotLabels;
-    Slots replaySlots;
+    SlotTable replaySlots;
 
     wxDECLARE_EVENT_TABLE();
 };
