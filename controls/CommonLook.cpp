@@ -37,6 +37,15 @@ int TextWidth(const wxString& text)
     return dc.GetTextExtent(text).x;
 }
 
+// what GTK makes of the control as it is now; the size it was created with
+// would otherwise count as a minimum
+wxSize MeasureNow(wxWindow* window)
+{
+    window->SetMinSize(wxDefaultSize);
+    window->InvalidateBestSize();
+    return window->GetBestSize();
+}
+
 int WidestText(const wxArrayString& texts)
 {
     int widest = 0;
@@ -63,7 +72,7 @@ wxSize NaturalSize(wxWindow* window, const wxString& content)
 {
     KindMetrics& kind = MetricsOf(window, content);
     if (kind.natural == wxDefaultSize)
-        kind.natural = window->GetBestSize();
+        kind.natural = MeasureNow(window);
     return kind.natural;
 }
 
@@ -97,8 +106,7 @@ void FitTextWidth(wxWindow* window, int fixedWidth, const wxArrayString& texts)
     int width = fixedWidth;
     if (kind.frameWidth < 0 || textWidth + kind.frameWidth + roundingSlack > fixedWidth)
     {
-        window->InvalidateBestSize();
-        const int natural = window->GetBestSize().x;
+        const int natural = MeasureNow(window).x;
         if (kind.frameWidth < 0)
             kind.frameWidth = std::max(0, natural - textWidth);
         width = std::max(fixedWidth, natural);
