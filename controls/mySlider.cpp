@@ -43,17 +43,20 @@ mySlider::mySlider(wxWindow* parent, int min, int max, int step)
 void mySlider::CreateControls(int min, int max, int step)
 {
     SetInitialSize(wxSize(fieldWidth, -1));
-    slider = new wxSlider(this, sliderId, 0, 0, 255, wxDefaultPosition,
+    // Created at 0 straight into its range, the slider clamps 0 as it would
+    // if given the range afterwards; setting a range costs a full update.
+    slider = new wxSlider(this, sliderId, 0, min, max, wxDefaultPosition,
                           CreationSize(sliderWidth), wxSL_HORIZONTAL);
-    slider->SetRange(min, max);
     spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, CreationSize(0),
                               wxSP_ARROW_KEYS | wxTE_PROCESS_ENTER, 0, 100, 0,
                               wxString(L"wxSpinCtrl"));
     spinCtrl->SetRange(min, max);
     // GTK 3 draws its spin control with two buttons and needs more than the
-    // 60 pixels the old layout gave it; it keeps its natural size, which
-    // depends on how many digits its range has
-    spinCtrl->SetInitialSize(NaturalSize(spinCtrl, wxString::Format(L"%d..%d", min, max)));
+    // 60 pixels the old layout gave it; it keeps its natural size, which GTK
+    // takes from the longer of the two ends of its range
+    const size_t longestEnd = std::max(wxString::Format(L"%d", min).length(),
+                                       wxString::Format(L"%d", max).length());
+    spinCtrl->SetInitialSize(NaturalSize(spinCtrl, wxString(longestEnd, L'9')));
     // GTK's spin control raises no line-up/down events to add the rest of a
     // step to; its own increment moves by the whole step, without snapping
     spinCtrl->SetIncrement(step);
