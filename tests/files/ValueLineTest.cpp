@@ -1,23 +1,22 @@
 // Reading value lines: the one reader every file of the game goes through.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include <wx/mstream.h>
-#include <wx/sstream.h>
-#include <wx/txtstrm.h>
 
 #include "app/ValueLine.h"
+#include "support/MemoryStreams.h"
 
 namespace
 {
 // every value line a stream of these bytes gives, up to `calls` calls
-std::vector<std::string> ReadValues(const std::string& bytes, int calls)
+std::vector<std::string> ReadValues(const std::string& bytes, size_t calls)
 {
-    wxMemoryInputStream memory(bytes.data(), bytes.size());
-    wxTextInputStream in(memory, wxString(L" \t"), wxConvUTF8);
     std::vector<std::string> values;
-    for (int i = 0; i < calls; ++i)
-        values.push_back(ReadValueLine(in).utf8_string());
+    ReadFrom(bytes, [&](wxTextInputStream& in) {
+        for (size_t i = 0; i < calls; ++i)
+            values.push_back(ReadValueLine(in).utf8_string());
+    });
     return values;
 }
 
@@ -27,15 +26,6 @@ std::string Repeat(const std::string& text, int times)
     for (int i = 0; i < times; ++i)
         repeated += text;
     return repeated;
-}
-
-std::string WrittenBy(void (*write)(wxTextOutputStream&))
-{
-    wxStringOutputStream text;
-    wxTextOutputStream out(text, wxEOL_UNIX);
-    write(out);
-    out.Flush();
-    return text.GetString().utf8_string();
 }
 }
 
@@ -48,56 +38,37 @@ TEST(ReadValueLine, SkipsCommentsAndEmptyLinesInAnyPlace)
         std::vector<std::string> values;
     };
     const Case cases[] = {
-        {"plain lines", "1\n2\n", {"1", "2"}},
-        {"comments between values", "#a\n1\n#b\n#c\n2\n", {"1", "2"}},
-        {"empty lines between values", "\n\n1\n\n2\n", {"1", "2"}},
-        {"blanks are kept", "  a b  \n", {"  a b  "}},
-        {"a line of blanks is a value", " \n", {" "}},
-        {"a hash later in the line", "a#b\n", {"a#b"}},
-        {"CR endings", "#c\r1\r2\r", {"1", "2"}},
-        {"CRLF endings", "#c\r\n\r\n1\r\n2\r\n", {"1", "2"}},
-        {"mixed endings", "1\r\n2\r3\n", {"1", "2", "3"}},
-        {"no ending on the last line", "1\n2", {"1", "2"}},
-        {"end of stream reads as empty", "1\n", {"1", ""}},
-        {"empty stream", "", {"", ""}},
+        {"plain lines", "1\n2\n", {"1", "2"}}, {"comments between values", "#a\n1\n#b\n#c\n2\n", {"1", "2"}},
+        {"empty lines between values", "\n\n1\n\n2\n", {"1", "2"}}, {"blanks are kept", "  a b  \n", {"  a b  "}},
+        {"a line of blanks is a value", " \n", {" "}}, {"a hash later in the line", "a#b\n", {"a#b"}},
+        {"CR endings", "#c\r1\r2\r", {"1", "2"}}, {"CRLF endings", "#c\r\n\r\n1\r\n2\r\n", {"1", "2"}},
+        {"mixed endings", "1\r\n2\r3\n", {"1", "2", "3"}}, {"no ending on the last line", "1\n2", {"1", "2"}},
+        {"end of stream reads as empty", "1\n", {"1", ""}}, {"empty stream", "", {"", ""}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ReadValues(c.bytes, static_cast<int>(c.values.size())), c.values) << c.what;
+        EXPECT_EQ(ReadValues(c.bytes, c.values.size()), c.values) << c.what;
 }
 
+// comment lines are not counted, and every call counts afresh
 TEST(ReadValueLine, GivesUpAtTheThousandthEmptyLineOfOneCall)
 {
     struct Case
     {
-        int emptyLines;
+        std::string bytes;
         std::vector<std::string> values;
     };
     const Case cases[] = {
-        {998, {"a", "b"}},
-        {999, {"a", "b"}},
-        {1000, {"a", "", "b"}},    // the call gives up; the next one finds b
-        {1500, {"a", "", "b"}},
-        {2000, {"a", "", "", "b"}},
+        {"a\n" + Repeat("\n", 998) + "b\n", {"a", "b"}},
+        {"a\n" + Repeat("\n", 999) + "b\n", {"a", "b"}},
+        {"a\n" + Repeat("\n", 1000) + "b\n", {"a", "", "b"}},    // the next call finds b
+        {"a\n" + Repeat("\n", 1500) + "b\n", {"a", "", "b"}},
+        {"a\n" + Repeat("\n", 2000) + "b\n", {"a", "", "", "b"}},
+        {Repeat("#comment\n", 5000) + Repeat("\n", 999) + "v\n", {"v"}},
+        {Repeat("\n", 600) + "a\n" + Repeat("\n", 600) + "b\n", {"a", "b"}},
     };
     for (const Case& c : cases)
-    {
-        const std::string bytes = "a\n" + Repeat("\n", c.emptyLines) + "b\n";
-        EXPECT_EQ(ReadValues(bytes, static_cast<int>(c.values.size())), c.values)
-            << c.emptyLines << " empty lines";
-    }
-}
-
-TEST(ReadValueLine, CommentLinesAreNotCountedAsEmpty)
-{
-    const std::string bytes = Repeat("#comment\n", 5000) + Repeat("\n", 999) + "v\n";
-    EXPECT_EQ(ReadValues(bytes, 1), std::vector<std::string>{"v"});
-}
-
-TEST(ReadValueLine, CountsEmptyLinesAfreshInEveryCall)
-{
-    // 600 + 600 empty lines in two calls: neither call reaches 1000
-    const std::string bytes = Repeat("\n", 600) + "a\n" + Repeat("\n", 600) + "b\n";
-    EXPECT_EQ(ReadValues(bytes, 2), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(ReadValues(c.bytes, c.values.size()), c.values)
+            << std::count(c.bytes.begin(), c.bytes.end(), '\n') << " lines";
 }
 
 TEST(ParseDecimal, ConvertsTheWayStrtolDoes)
@@ -108,25 +79,10 @@ TEST(ParseDecimal, ConvertsTheWayStrtolDoes)
         int value;
     };
     const Case cases[] = {
-        {L"0", 0},
-        {L"12", 12},
-        {L"12abc", 12},
-        {L"abc", 0},
-        {L"", 0},
-        {L"-8", -8},
-        {L"+7", 7},
-        {L"  42", 42},
-        {L"\t-3 words", -3},
-        {L"15 words", 15},
-        {L"- 3", 0},
-        {L"--3", 0},
-        {L"3.9", 3},
-        {L"0x1F", 0},
-        {L"007", 7},
-        {L"2147483647", 2147483647},
-        {L"2147483648", 2147483647},
-        {L"99999999999999999999", 2147483647},
-        {L"-2147483648", -2147483647 - 1},
+        {L"0", 0}, {L"12", 12}, {L"12abc", 12}, {L"abc", 0}, {L"", 0}, {L"-8", -8}, {L"+7", 7},
+        {L"  42", 42}, {L"\t-3 words", -3}, {L"15 words", 15}, {L"- 3", 0}, {L"--3", 0}, {L"3.9", 3},
+        {L"0x1F", 0}, {L"007", 7}, {L"2147483647", 2147483647}, {L"2147483648", 2147483647},
+        {L"99999999999999999999", 2147483647}, {L"-2147483648", -2147483647 - 1},
         {L"-99999999999999999999", -2147483647 - 1},
         {L"\x0663", 0},    // an Arabic-Indic digit is not a digit here
     };
@@ -134,28 +90,22 @@ TEST(ParseDecimal, ConvertsTheWayStrtolDoes)
         EXPECT_EQ(ParseDecimal(c.text), c.value) << wxString(c.text).utf8_string();
 }
 
-TEST(WriteValues, EndEveryLineWithOneLineFeed)
-{
-    EXPECT_EQ(WrittenBy([](wxTextOutputStream& out) {
-                  WriteLine(out, wxString(L"#Default 0"));
-                  WriteIntValue(out, -8);
-                  WriteIntValue(out, 255);
-                  WriteTextValue(out, wxString(L"./BGM/a.mid"));
-                  WriteLine(out, wxString());
-              }),
-              "#Default 0\n-8\n255\n./BGM/a.mid\n\n");
-}
-
-TEST(WriteValues, AnEmptyTextKeepsItsPlaceAndReadsBackEmpty)
+// an empty text is written as one blank, so that it keeps its place, and
+// reads back empty
+TEST(WriteValues, EndEveryLineWithOneLineFeedAndAnEmptyTextKeepsItsPlace)
 {
     const std::string bytes = WrittenBy([](wxTextOutputStream& out) {
+        WriteLine(out, wxString(L"#Default 0"));
+        WriteIntValue(out, -8);
+        WriteIntValue(out, 255);
+        WriteTextValue(out, wxString(L"./BGM/a.mid"));
+        WriteLine(out, wxString());
         WriteTextValue(out, wxString());
         WriteTextValue(out, wxString(L"after"));
     });
-    EXPECT_EQ(bytes, " \nafter\n");
-
-    wxMemoryInputStream memory(bytes.data(), bytes.size());
-    wxTextInputStream in(memory, wxString(L" \t"), wxConvUTF8);
-    EXPECT_EQ(ReadTextValue(in), wxString());
-    EXPECT_EQ(ReadTextValue(in), wxString(L"after"));
+    EXPECT_EQ(bytes, "#Default 0\n-8\n255\n./BGM/a.mid\n\n \nafter\n");
+    ReadFrom(" \nafter\n", [](wxTextInputStream& in) {
+        EXPECT_EQ(ReadTextValue(in), wxString());
+        EXPECT_EQ(ReadTextValue(in), wxString(L"after"));
+    });
 }

@@ -1,8 +1,7 @@
 // The configuration document as a whole and the file commands of the menu.
+// (Its exact bytes: SectionPagesTest and ListFilesTest.)
+#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/stat.h>
-#include <vector>
 #include <wx/filedlg.h>
 #include <wx/testing.h>
 
@@ -12,97 +11,65 @@
 
 namespace
 {
-std::vector<std::string> SplitLines(const std::string& bytes)
+std::string ConfigPathOf(myFrame& frame)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// the "#Config Files" block and the end marker, as the game reads them
-const std::vector<std::string> configFilesComments = {
-    "#Replay Config File", "#Default ./Replay/replaycf.txt",
-    "#BGM Config File",    "#Default ./BGM/bgmcf.txt",
-    "#Image Config File",  "#Default ./Image/imagecf.txt",
-    "#Sound Effect Config File", "#Default ./SE/secf.txt",
-    "#Font Config File",   "#Default ./Font/fontcf.txt",
-    "#Data Config File",   "#Default ./Data/datacf.txt",
-    "#Think Config File",  "#Default ./Data/thinkcf.txt",
-};
-
-std::string AbsolutePath(TempDir& dir, const std::string& name)
-{
-    return dir.Path() + "/" + name;
+    return B(frame.GetConfigPath().GetFullPath());
 }
 }
 
-TEST(Document, FrameOfTheDocumentStandsWhereTheGameLooksForIt)
-{
-    FrameInTempDir window;
-    EXPECT_EQ(B(StatusOf(window.Frame())), "ファイルが開けません");
-    SendMenu(window.Frame(), idSave);
-    EXPECT_EQ(B(StatusOf(window.Frame())), "保存しました");
-
-    const std::vector<std::string> lines = SplitLines(ReadFile("config.txt"));
-    ASSERT_GE(lines.size(), 26u);
-    EXPECT_EQ(lines[0], "#Config File for Ringvald Ver 1.2.0 Release");
-    EXPECT_EQ(lines[1], "#made by Configure for Ringvald Ver 1.2.0 Release");
-    EXPECT_EQ(lines[2], "") << "the first section opens with an empty line";
-    EXPECT_EQ(lines[3], "#Screen Config");
-
-    // from the end: 7 entries of two comments and a value, then the end marker
-    const size_t block = lines.size() - 24;
-    EXPECT_EQ(lines[block - 1], "");
-    EXPECT_EQ(lines[block], "#Config Files");
-    for (size_t entry = 0; entry < 7; ++entry)
-    {
-        EXPECT_EQ(lines[block + 1 + 3 * entry], configFilesComments[2 * entry]) << entry;
-        EXPECT_EQ(lines[block + 2 + 3 * entry], configFilesComments[2 * entry + 1]) << entry;
-    }
-    EXPECT_EQ(lines[lines.size() - 2], "");
-    EXPECT_EQ(lines.back(), "#End of File");
-    EXPECT_EQ(ReadFile("config.txt").back(), '\n');
-}
-
+// Every list path is missing or empty in these, so a load that reads past
+// the damage stops at the first list file.
 TEST(Document, DamagedConfigAtStartUpOpensTheWindowWithTheLoadMessage)
 {
     struct Case
     {
         const char* what;
         std::string bytes;
+        const char* status;
+        bool written = true;
     };
+    const char* const firstList = "リプレイ設定ファイルが異常です";
     const Case cases[] = {
-        {"empty", ""},
-        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 13)},
-        {"only empty lines", std::string(300000, '\n')},
-        {"one long line", std::string(5 * 1024 * 1024, '7')},
-        {"numbers beyond 32 bits", "99999999999999999999\n-99999999999999999999\n"},
+        {"no config.txt", "", "ファイルが開けません", false},
+        {"empty", "", firstList},
+        {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 13), firstList},
+        {"NUL bytes as the basic page's 25 numbers, and in the user name",
+         [] {
+             std::string lines;
+             for (int i = 0; i < 25; ++i)
+                 lines += std::string("\0\n", 2);
+             return lines + std::string("us\0er\n", 6);
+         }(),
+         firstList},
+        {"cut in a comment", "#Config File for Ringvald Ver 1.2.0 Release\n\n#Screen Con", firstList},
+        {"only empty lines", std::string(300000, '\n'), firstList},
+        {"one long line", std::string(5 * 1024 * 1024, '7'), firstList},
+        {"numbers beyond 32 bits", "99999999999999999999\n-99999999999999999999\n", firstList},
     };
     for (const Case& c : cases)
     {
-        FrameInTempDir window([&] { WriteFile("config.txt", c.bytes); });
-        EXPECT_TRUE(window.Frame().IsShown()) << c.what;
-        // the load ends at a list file it cannot open: every list path is
-        // missing or empty here
-        EXPECT_FALSE(StatusOf(window.Frame()).empty()) << c.what;
+        SCOPED_TRACE(c.what);
+        FrameInTempDir window([&] {
+            if (c.written)
+                WriteFile("config.txt", c.bytes);
+        });
+        EXPECT_TRUE(window.Frame().IsShown());
+        EXPECT_EQ(B(StatusOf(window.Frame())), c.status);
+        DialogAnswer none;    // Save asks nothing: the start-up path is known
+        SendMenu(window.Frame(), idSave);
+        EXPECT_EQ(none.shown, 0);
+        EXPECT_EQ(B(StatusOf(window.Frame())), "保存しました");
+        const std::string saved = ReadFile("config.txt");
+        EXPECT_EQ(saved.rfind("#Config File for Ringvald Ver 1.2.0 Release\n", 0), 0u);
+        EXPECT_EQ(saved.substr(saved.size() - 14), "\n#End of File\n");
     }
 }
 
-TEST(Document, SaveWithTheStartUpPathAsksNothing)
+// a later Save goes to the chosen file without asking
+TEST(Document, SaveAsWritesTheChosenFileAndSaveKeepsToIt)
 {
     FrameInTempDir window;
-    DialogAnswer answer;
-    SendMenu(window.Frame(), idSave);
-    EXPECT_EQ(answer.shown, 0);
-    EXPECT_TRUE(FileExists("config.txt"));
-}
-
-TEST(Document, SaveAsWritesTheChosenFileAndKeepsItsPath)
-{
-    FrameInTempDir window;
-    const std::string chosen = AbsolutePath(window.Dir(), "mine.txt");
+    const std::string chosen = window.Dir().Path() + "/mine.txt";
     {
         DialogAnswer answer(U(chosen));
         SendMenu(window.Frame(), idSaveAs);
@@ -111,9 +78,8 @@ TEST(Document, SaveAsWritesTheChosenFileAndKeepsItsPath)
     EXPECT_EQ(B(StatusOf(window.Frame())), "保存しました");
     EXPECT_TRUE(FileExists("mine.txt"));
     EXPECT_FALSE(FileExists("config.txt"));
-    EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullPath()), chosen);
+    EXPECT_EQ(ConfigPathOf(window.Frame()), chosen);
 
-    // a later Save goes to the same file without asking
     WriteFile("mine.txt", "overwritten?\n");
     DialogAnswer none;
     SendMenu(window.Frame(), idSave);
@@ -121,133 +87,60 @@ TEST(Document, SaveAsWritesTheChosenFileAndKeepsItsPath)
     EXPECT_NE(ReadFile("mine.txt"), "overwritten?\n");
 }
 
-TEST(Document, CancelledDialogsSayWhatHappenedAndChangeNothing)
+// the chosen path is kept all the same
+TEST(Document, AChosenFileThatCannotBeOpenedSaysSoAndWritesNothing)
 {
-    struct Case
+    const struct
     {
         int command;
-        const char* message;
-    };
-    const Case cases[] = {
-        {idSaveAs, "保存中止"},
-        {idLoad, "読み込み中止"},
-    };
-    for (const Case& c : cases)
+        const char* chosen;
+    } cases[] = {{idSaveAs, "missing/folder.txt"}, {idLoad, "nothing.txt"}};
+    for (const auto& c : cases)
     {
+        SCOPED_TRACE(c.chosen);
         FrameInTempDir window;
-        DialogAnswer cancel;
+        const std::string chosen = window.Dir().Path() + "/" + c.chosen;
+        DialogAnswer answer(U(chosen));
         SendMenu(window.Frame(), c.command);
-        EXPECT_EQ(B(StatusOf(window.Frame())), c.message);
-        EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullPath()), "./config.txt");
-        EXPECT_FALSE(FileExists("config.txt"));
+        EXPECT_EQ(B(StatusOf(window.Frame())), "ファイルが開けません");
+        EXPECT_EQ(ConfigPathOf(window.Frame()), chosen);
+        EXPECT_FALSE(FileExists("missing"));
     }
 }
 
-TEST(Document, SaveThatCannotOpenItsFileSaysSoAndWritesNothing)
+// Closing saves to config.txt whatever was loaded or saved as; quitting
+// without saving writes nothing.
+TEST(Document, ClosingSavesToConfigTxtAndQuittingWithoutSavingDoesNot)
 {
-    FrameInTempDir window;
-    DialogAnswer answer(U(AbsolutePath(window.Dir(), "missing/folder.txt")));
-    SendMenu(window.Frame(), idSaveAs);
-    EXPECT_EQ(B(StatusOf(window.Frame())), "ファイルが開けません");
-    EXPECT_FALSE(FileExists("missing"));
-    // the new path is kept all the same
-    EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullName()), "folder.txt");
-}
-
-TEST(Document, FailedLoadKeepsTheChosenPath)
-{
-    FrameInTempDir window;
-    const std::string chosen = AbsolutePath(window.Dir(), "nothing.txt");
-    DialogAnswer answer(U(chosen));
-    SendMenu(window.Frame(), idLoad);
-    EXPECT_EQ(B(StatusOf(window.Frame())), "ファイルが開けません");
-    EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullPath()), chosen);
-}
-
-TEST(Document, LoadOfAWrittenDocumentSucceeds)
-{
-    FrameInTempDir window([] {
-        for (const char* folder : {"Replay", "BGM", "SE", "Image", "Font", "Data"})
-            MakeDir(folder);
-    });
-    SendMenu(window.Frame(), idInitialSettings);
-    SendMenu(window.Frame(), idSave);
-    DialogAnswer answer(U(AbsolutePath(window.Dir(), "config.txt")));
-    SendMenu(window.Frame(), idLoad);
-    EXPECT_EQ(B(StatusOf(window.Frame())), "読み込みました");
-}
-
-TEST(Document, ClosingSavesToConfigTxtWhateverWasLoaded)
-{
-    TempDir dir;
-    auto* frame = new myFrame;
-    SendMenu(*frame, idInitialSettings);
+    const struct
     {
-        DialogAnswer answer(U(dir.Path() + "/other.txt"));
-        SendMenu(*frame, idSaveAs);
+        const char* what;
+        std::function<void(myFrame&)> close;
+        bool saves;
+    } cases[] = {
+        {"exit command", [](myFrame& f) { SendMenu(f, idExit); }, true},
+        {"the title bar's close button", [](myFrame& f) { f.Close(); }, true},
+        {"quit without saving", [](myFrame& f) { SendMenu(f, idQuitWithoutSaving); }, false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        auto* frame = new myFrame;
+        SendMenu(*frame, idInitialSettings);
+        {
+            DialogAnswer answer(U(dir.Path() + "/other.txt"));
+            SendMenu(*frame, idSaveAs);
+        }
+        const std::string document = ReadFile("other.txt");
+        WriteFile("other.txt", "not to be saved over\n");
+        c.close(*frame);
+        Pump();
+        EXPECT_EQ(FileExists("config.txt"), c.saves);
+        if (c.saves)
+            EXPECT_EQ(ReadFile("config.txt"), document);
+        EXPECT_EQ(ReadFile("other.txt"), "not to be saved over\n");
     }
-    ASSERT_TRUE(FileExists("other.txt"));
-    const std::string other = ReadFile("other.txt");
-    ASSERT_FALSE(FileExists("config.txt"));
-
-    SendMenu(*frame, idExit);    // Ctrl-E closes, and closing saves
-    Pump();
-    EXPECT_EQ(ReadFile("config.txt"), other);
-    EXPECT_EQ(ReadFile("other.txt"), other);
-}
-
-TEST(Document, WindowManagerCloseSavesToo)
-{
-    TempDir dir;
-    auto* frame = new myFrame;
-    frame->Close();    // what the title bar's close button does
-    Pump();
-    EXPECT_TRUE(FileExists("config.txt"));
-}
-
-TEST(Document, QuitWithoutSavingWritesNothing)
-{
-    TempDir dir;
-    auto* frame = new myFrame;
-    SendMenu(*frame, idInitialSettings);
-    SendMenu(*frame, idQuitWithoutSaving);
-    Pump();
-    EXPECT_EQ(std::system("test -z \"$(ls -A)\""), 0) << "files were written";
-}
-
-TEST(Document, InitialSettingsWriteNothingAndKeepThePath)
-{
-    FrameInTempDir window;
-    const wxString before = StatusOf(window.Frame());
-    SendMenu(window.Frame(), idInitialSettings);
-    EXPECT_EQ(StatusOf(window.Frame()), before);
-    EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullPath()), "./config.txt");
-    EXPECT_FALSE(FileExists("config.txt"));
-}
-
-TEST(Document, NonAsciiBytesRoundTripThroughTheWholeDocument)
-{
-    // a name in Shift-JIS from an older install and one in UTF-8, as the
-    // values of the "#Config Files" block
-    const std::string sjis = "\x83\x7b\x83\x4e\x83\x54\x81\x5b.txt";
-    const std::string utf8 = "\xe3\x83\x9c\xe3\x82\xaf.txt";
-    FrameInTempDir window;
-    SendMenu(window.Frame(), idInitialSettings);
-    SendMenu(window.Frame(), idSave);
-    std::string document = ReadFile("config.txt");
-    const std::string replayDefault = "#Default ./Replay/replaycf.txt\n";
-    const size_t value = document.find(replayDefault) + replayDefault.size();
-    const size_t valueEnd = document.find('\n', value);
-    document.replace(value, valueEnd - value, "./Replay/" + sjis);
-    WriteFile("edited.txt", document);
-    MakeDir("Replay");
-    WriteFile("Replay/" + sjis, ReadFile("Replay/replaycf.txt"));
-
-    DialogAnswer answer(U(window.Dir().Path() + "/edited.txt"));
-    SendMenu(window.Frame(), idLoad);
-    SendMenu(window.Frame(), idSave);
-    EXPECT_EQ(ReadFile("edited.txt"), document);
-    (void)utf8;
 }
 
 // ----------------------------------------------------------------------------
@@ -266,10 +159,7 @@ struct SeenDialog
 class ExpectFileDialog : public wxExpectModalBase<wxFileDialog>
 {
 public:
-    explicit ExpectFileDialog(SeenDialog& seen)
-        : seen(seen)
-    {
-    }
+    explicit ExpectFileDialog(SeenDialog& seen) : seen(seen) {}
 
 protected:
     int OnInvoked(wxFileDialog* dialog) const override
@@ -286,27 +176,33 @@ private:
 };
 }
 
+// cancelled, they say so (the replay dialog says nothing) and change nothing
 TEST(Document, RealFileDialogsAreAskedWithTheirMessageFolderWildcardAndStyle)
 {
     struct Case
     {
         int command;
+        const char *message, *directory, *wildcard;
         long style;
         const char* afterCancel;
     };
     const Case cases[] = {
-        {idSaveAs, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, "保存中止"},
-        {idLoad, wxFD_OPEN, "読み込み中止"},
+        {idSaveAs, "設定ファイル", "./", "設定 (*.txt)|*.txt", wxFD_SAVE | wxFD_OVERWRITE_PROMPT, "保存中止"},
+        {idLoad, "設定ファイル", "./", "設定 (*.txt)|*.txt", wxFD_OPEN, "読み込み中止"},
+        {idReplay, "リプレイファイル", "./Replay", "リプレイ (*.rep)|*.rep", wxFD_OPEN, "before"},
     };
     for (const Case& c : cases)
     {
         FrameInTempDir window;
+        window.Frame().SetStatusText(wxString(L"before"));
         SeenDialog seen;
         wxTEST_DIALOG(SendMenu(window.Frame(), c.command), ExpectFileDialog(seen));
-        EXPECT_EQ(B(seen.message), "設定ファイル");
-        EXPECT_EQ(B(seen.wildcard), "設定 (*.txt)|*.txt");
-        EXPECT_EQ(B(seen.directory), "./") << "opens in the game directory";
+        EXPECT_EQ(B(seen.message), c.message);
+        EXPECT_EQ(B(seen.wildcard), c.wildcard);
+        EXPECT_EQ(B(seen.directory), c.directory);
         EXPECT_EQ(seen.style & (wxFD_SAVE | wxFD_OPEN | wxFD_OVERWRITE_PROMPT), c.style);
         EXPECT_EQ(B(StatusOf(window.Frame())), c.afterCancel);
+        EXPECT_EQ(ConfigPathOf(window.Frame()), "./config.txt");
+        EXPECT_FALSE(FileExists("config.txt"));
     }
 }

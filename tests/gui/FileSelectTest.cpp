@@ -2,13 +2,12 @@
 // with the page that owns it.
 #include <gtest/gtest.h>
 #include <filesystem>
-#include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/frame.h>
-#include <wx/textctrl.h>
+#include <wx/windowptr.h>
 
 #include "controls/myFileSelect.h"
-#include "support/GuiHelpers.h"
+#include "support/ListPages.h"
 
 namespace
 {
@@ -27,45 +26,42 @@ public:
         Show();
     }
 
-    void Browse()
-    {
-        for (wxWindow* child : selector->GetChildren())
-            if (auto* button = dynamic_cast<wxButton*>(child))
-                ClickButton(button);
-    }
+    void Browse() { ClickButton(BrowseButtonOf(selector)); }
 
     myFileSelect* selector;
     int clicks = 0;
     bool chosenWhenClicked = false;
 };
 
-struct Closing
-{
-    explicit Closing(PageStandIn* page) : page(page) {}
-    ~Closing() { page->Destroy(); }
-    PageStandIn* page;
-};
 }
 
-TEST(FileSelect, StartsShowingTheUnfilledText)
+// SetPath and GetPath keep the text exactly and raise no flag
+TEST(FileSelect, StartsShowingTheUnfilledTextAndKeepsTheTextItIsGiven)
 {
-    auto* page = new PageStandIn;
-    Closing closing(page);
+    const wxWindowPtr<PageStandIn> page(new PageStandIn);
     EXPECT_EQ(B(page->selector->GetPath()), ".\\");
     EXPECT_EQ(page->selector->GetPath().length(), 2u);
     EXPECT_EQ(B(page->selector->message), "設定ファイル");
     EXPECT_EQ(B(page->selector->wildcard), "Text (*.txt)|*.txt");
     EXPECT_EQ(B(page->selector->startDir), "./");
     EXPECT_TRUE(page->selector->relativeMode);
-    EXPECT_FALSE(page->selector->pathChosen);
+    for (const char* text : {"", "  padded  ", "./BGM/selectgm.mid", "日本語/ファイル.mid"})
+    {
+        page->selector->SetPath(U(text));
+        EXPECT_EQ(B(page->selector->GetPath()), text);
+        EXPECT_FALSE(page->selector->pathChosen);
+    }
 }
 
-TEST(FileSelect, ChosenPathIsMadeRelativeToTheWorkingDirectory)
+// The dialog opens with what the page set. The page's own click handler runs
+// after it, with the flag set when a file was chosen; a cancelled dialog
+// leaves the text and clears the flag that a page left set.
+TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
 {
     struct Case
     {
         const char* workingSubfolder;    // below the game directory
-        const char* chosen;              // below the game directory
+        const char* chosen;              // below the game directory; nullptr: cancelled
         bool relativeMode;
         const char* shown;               // "<game>" stands for the game directory
     };
@@ -75,6 +71,7 @@ TEST(FileSelect, ChosenPathIsMadeRelativeToTheWorkingDirectory)
         {"bin/deeper", "Font/b.ttf", true, "../../Font/b.ttf"},
         {"", "Font/b.ttf", false, "<game>/Font/b.ttf"},
         {"bin", "Font/b.ttf", false, "<game>/Font/b.ttf"},
+        {"", nullptr, true, "kept.txt"},
     };
     for (const Case& c : cases)
     {
@@ -83,74 +80,29 @@ TEST(FileSelect, ChosenPathIsMadeRelativeToTheWorkingDirectory)
         MakeDir(working);
         std::filesystem::current_path(working);
 
-        auto* page = new PageStandIn;
-        Closing closing(page);
+        const wxWindowPtr<PageStandIn> page(new PageStandIn);
         page->selector->relativeMode = c.relativeMode;
-        DialogAnswer answer(U(game.Path() + "/" + c.chosen));
+        page->selector->SetPath(wxString(L"kept.txt"));
+        page->selector->pathChosen = !c.chosen;
+        page->selector->message = wxString(L"BGMファイル");
+        page->selector->wildcard = wxString(L"BGM (*.mid)|*.mid");
+        MakeDir("BGM");
+        page->selector->startDir = wxString(L"./BGM");
+        DialogAnswer answer(c.chosen ? U(game.Path() + "/" + c.chosen) : wxString());
         page->Browse();
 
         std::string expected = c.shown;
         if (expected.rfind("<game>", 0) == 0)
             expected = game.Path() + expected.substr(6);
-        EXPECT_EQ(B(page->selector->GetPath()), expected) << c.chosen << " from " << working;
-        EXPECT_TRUE(page->selector->pathChosen);
-    }
-}
-
-TEST(FileSelect, TheClickTravelsOnToThePageWithTheFlagSet)
-{
-    TempDir dir;
-    auto* page = new PageStandIn;
-    Closing closing(page);
-    DialogAnswer answer(U(dir.Path() + "/list.txt"));
-    page->Browse();
-    EXPECT_EQ(page->clicks, 1);
-    EXPECT_TRUE(page->chosenWhenClicked);
-    EXPECT_EQ(B(page->selector->GetPath()), "list.txt");
-}
-
-TEST(FileSelect, CancelLeavesTheTextAndClearsTheFlag)
-{
-    TempDir dir;
-    auto* page = new PageStandIn;
-    Closing closing(page);
-    page->selector->SetPath(wxString(L"kept.txt"));
-    page->selector->pathChosen = true;    // left set by a page that did not look
-    DialogAnswer cancel;
-    page->Browse();
-    EXPECT_EQ(cancel.shown, 1);
-    EXPECT_EQ(B(page->selector->GetPath()), "kept.txt");
-    EXPECT_FALSE(page->selector->pathChosen);
-    EXPECT_EQ(page->clicks, 1) << "the page's handler still runs";
-    EXPECT_FALSE(page->chosenWhenClicked);
-}
-
-TEST(FileSelect, DialogOpensWithWhatThePageSet)
-{
-    TempDir dir;
-    auto* page = new PageStandIn;
-    Closing closing(page);
-    page->selector->message = wxString(L"BGMファイル");
-    page->selector->wildcard = wxString(L"BGM (*.mid)|*.mid");
-    MakeDir("BGM");
-    page->selector->startDir = wxString(L"./BGM");
-    DialogAnswer answer;
-    page->Browse();
-    EXPECT_EQ(B(answer.message), "BGMファイル");
-    EXPECT_EQ(B(answer.wildcard), "BGM (*.mid)|*.mid");
-    EXPECT_EQ(B(answer.directory), "./BGM");
-    EXPECT_EQ(answer.style & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE), 0);
-}
-
-TEST(FileSelect, SetPathAndGetPathKeepTheTextExactly)
-{
-    auto* page = new PageStandIn;
-    Closing closing(page);
-    const char* texts[] = {"", "  padded  ", "./BGM/selectgm.mid", "日本語/ファイル.mid"};
-    for (const char* text : texts)
-    {
-        page->selector->SetPath(U(text));
-        EXPECT_EQ(B(page->selector->GetPath()), text);
-        EXPECT_FALSE(page->selector->pathChosen);
+        SCOPED_TRACE(std::string(c.chosen ? c.chosen : "cancelled") + " from " + working);
+        EXPECT_EQ(answer.shown, 1);
+        EXPECT_EQ(B(answer.message), "BGMファイル");
+        EXPECT_EQ(B(answer.wildcard), "BGM (*.mid)|*.mid");
+        EXPECT_EQ(B(answer.directory), "./BGM");
+        EXPECT_EQ(answer.style & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE), 0);
+        EXPECT_EQ(B(page->selector->GetPath()), expected);
+        EXPECT_EQ(page->selector->pathChosen, c.chosen != nullptr);
+        EXPECT_EQ(page->clicks, 1);
+        EXPECT_EQ(page->chosenWhenClicked, c.chosen != nullptr);
     }
 }

@@ -27,19 +27,13 @@ namespace
 // linked with both), so the tests need no X development files.
 bool PressXKey(KeySym symbol)
 {
-    using OpenDisplay = Display* (*)(const char*);
-    using CloseDisplay = int (*)(Display*);
-    using KeysymToKeycode = KeyCode (*)(Display*, KeySym);
-    using FakeKeyEvent = int (*)(Display*, unsigned int, Bool, unsigned long);
-    using Flush = int (*)(Display*);
-    auto open = reinterpret_cast<OpenDisplay>(dlsym(RTLD_DEFAULT, "XOpenDisplay"));
-    auto close = reinterpret_cast<CloseDisplay>(dlsym(RTLD_DEFAULT, "XCloseDisplay"));
-    auto toKeycode = reinterpret_cast<KeysymToKeycode>(dlsym(RTLD_DEFAULT, "XKeysymToKeycode"));
-    auto fake = reinterpret_cast<FakeKeyEvent>(dlsym(RTLD_DEFAULT, "XTestFakeKeyEvent"));
-    auto flush = reinterpret_cast<Flush>(dlsym(RTLD_DEFAULT, "XFlush"));
-    if (!open || !close || !toKeycode || !fake || !flush)
-        return false;
-    Display* display = open(nullptr);
+    const auto find = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
+    auto open = reinterpret_cast<Display* (*)(const char*)>(find("XOpenDisplay"));
+    auto close = reinterpret_cast<int (*)(Display*)>(find("XCloseDisplay"));
+    auto toKeycode = reinterpret_cast<KeyCode (*)(Display*, KeySym)>(find("XKeysymToKeycode"));
+    auto fake = reinterpret_cast<int (*)(Display*, unsigned, Bool, unsigned long)>(find("XTestFakeKeyEvent"));
+    auto flush = reinterpret_cast<int (*)(Display*)>(find("XFlush"));
+    Display* display = open && close && toKeycode && fake && flush ? open(nullptr) : nullptr;
     if (!display)
         return false;
     const KeyCode code = toKeycode(display, symbol);
@@ -51,16 +45,6 @@ bool PressXKey(KeySym symbol)
     }
     close(display);
     return code != 0;
-}
-
-// a key-down event as GTK delivers it, for a key the X keymap lacks
-void SendKeyDown(wxWindow* window, int keyCode, unsigned rawCode)
-{
-    wxKeyEvent event(wxEVT_KEY_DOWN);
-    event.m_keyCode = keyCode;
-    event.m_rawCode = rawCode;
-    event.SetEventObject(window);
-    window->ProcessWindowEvent(event);
 }
 
 class KeyCapture : public testing::Test
@@ -79,7 +63,12 @@ protected:
         frame->Show();
         frame->Raise();
         Pump(200);
-        FocusOn(field);
+        // the pointer over the window too: without a window manager the
+        // keyboard follows the pointer to the top-level window
+        sim.MouseMove(Centre(field));
+        Pump(50);
+        field->SetFocus();
+        Pump(100);
         SetNumLock(true);
         ASSERT_TRUE(wxGetKeyState(WXK_NUMLOCK)) << "NumLock could not be switched on";
     }
@@ -91,20 +80,18 @@ protected:
         Pump(20);
     }
 
-    // the pointer over the window too: without a window manager the
-    // keyboard follows the pointer to the top-level window
-    void FocusOn(wxWindow* window)
-    {
-        sim.MouseMove(Centre(window));
-        Pump(50);
-        window->SetFocus();
-        Pump(100);
-    }
-
     static wxPoint Centre(wxWindow* window)
     {
         const wxSize size = window->GetSize();
         return window->ClientToScreen(wxPoint(size.x / 2, size.y / 2));
+    }
+
+    void Click(wxWindow* window, wxMouseButton button)
+    {
+        sim.MouseMove(Centre(window));
+        Pump(50);
+        sim.MouseClick(button);
+        Pump(200);
     }
 
     // the field showing "before", then the keys; what it shows after
@@ -137,23 +124,23 @@ protected:
     myInput* plain = nullptr;
 };
 
-void PutOnClipboard(const wxString& text, bool primary)
+// The two clipboards given these texts, or cleared when they are empty:
+// wxGTK frees at exit only the clipboard data of the mode it is in then.
+void SetClipboards(const wxString& normal, const wxString& primary)
 {
-    wxTheClipboard->UsePrimarySelection(primary);
-    ASSERT_TRUE(wxTheClipboard->Open());
-    wxTheClipboard->SetData(new wxTextDataObject(text));
-    wxTheClipboard->Close();
-    wxTheClipboard->UsePrimarySelection(false);
-}
-
-// wxGTK frees at exit only the clipboard data of the mode it is in then
-void ClearClipboards()
-{
-    for (bool primary : {true, false})
+    for (bool isPrimary : {false, true})
     {
-        wxTheClipboard->UsePrimarySelection(primary);
-        wxTheClipboard->Clear();
+        wxTheClipboard->UsePrimarySelection(isPrimary);
+        const wxString& text = isPrimary ? primary : normal;
+        if (text.empty())
+            wxTheClipboard->Clear();
+        else if (wxTheClipboard->Open())
+        {
+            wxTheClipboard->SetData(new wxTextDataObject(text));
+            wxTheClipboard->Close();
+        }
     }
+    wxTheClipboard->UsePrimarySelection(false);
 }
 }
 
@@ -190,88 +177,58 @@ TEST_F(KeyCapture, AKeyPutsItsNameInPlaceOfTheTextOrLeavesTheText)
         EXPECT_EQ(AfterChar("space", c), std::string(1, c));
 }
 
+// the simulator only knows the left-hand Shift and Control keys, and the US
+// keymap of the X server has no separator key
 TEST_F(KeyCapture, KeysTheSimulatorCannotPress)
 {
-    // the simulator only knows the left-hand Shift and Control keys
     for (const auto& [symbol, name] : {std::pair<KeySym, const char*>{XK_Shift_R, "left shift"},
                                        {XK_Control_R, "left ctrl"}})
-    {
-        field->ChangeValue(L"z");
-        ASSERT_TRUE(PressXKey(symbol)) << "no such key in the X keymap: " << name;
-        Pump(60);
-        EXPECT_EQ(B(field->GetValue()), name);
-    }
-    // the US keymap of the X server has no separator key
-    field->ChangeValue(L"z");
-    SendKeyDown(field, WXK_NUMPAD_SEPARATOR, XK_KP_Separator);
-    EXPECT_EQ(B(field->GetValue()), "[-]");
+        EXPECT_EQ(After("z", [&] { ASSERT_TRUE(PressXKey(symbol)) << "not in the X keymap: " << name; }), name);
+    EXPECT_EQ(After("z",
+                    [&] {    // a key-down event as GTK delivers it
+                        wxKeyEvent event(wxEVT_KEY_DOWN);
+                        event.m_keyCode = WXK_NUMPAD_SEPARATOR;
+                        event.m_rawCode = XK_KP_Separator;
+                        event.SetEventObject(field);
+                        field->ProcessWindowEvent(event);
+                    }),
+              "[-]");
 }
 
-// Shift held while a is typed; Delete at the start, or over a selection
+// Delete at the start, or over a selection
 TEST_F(KeyCapture, KeySequencesKeepTheirName)
 {
-    EXPECT_EQ(After("z",
-                    [&] {
-                        sim.KeyDown(WXK_SHIFT);
-                        Pump(30);
-                        sim.Char('a');
-                        Pump(30);
-                        sim.KeyUp(WXK_SHIFT);
-                    }),
-              "left shift");
-    EXPECT_EQ(After("z",
-                    [&] {
-                        field->SetInsertionPoint(0);
-                        sim.Char(WXK_DELETE);
-                    }),
-              "z");
-    EXPECT_EQ(After("left shift",
-                    [&] {
-                        field->SelectAll();
-                        sim.Char(WXK_BACK);
-                        sim.Char(WXK_DELETE);
-                    }),
+    EXPECT_EQ(After("z", [&] { field->SetInsertionPoint(0); sim.Char(WXK_DELETE); }), "z");
+    EXPECT_EQ(After("left shift", [&] { field->SelectAll(); sim.Char(WXK_BACK); sim.Char(WXK_DELETE); }),
               "left shift");
 }
 
-// the same pastes do reach a plain field, so the clipboard works here
-TEST_F(KeyCapture, PastingIsRefused)
+// The same pastes do reach a plain field, so the clipboard works here. The
+// context menu would offer cut, paste and delete: it never opens, so a key
+// pressed right after the right click still reaches the field.
+TEST_F(KeyCapture, TheMouseNeitherPastesNorOpensAMenu)
 {
-    PutOnClipboard(L"pasted", false);
-    PutOnClipboard(L"primary", true);
+    SetClipboards(L"pasted", L"primary");
     Pump(50);
-    const auto middleClick = [&](wxWindow* window) {
-        sim.MouseMove(Centre(window));
-        Pump(50);
-        sim.MouseClick(wxMOUSE_BTN_MIDDLE);
-        Pump(200);
-    };
     plain->ChangeValue(wxString());
     plain->Paste();
     Pump(200);
     ASSERT_EQ(B(plain->GetValue()), "pasted");
     plain->ChangeValue(wxString());
-    middleClick(plain);
+    Click(plain, wxMOUSE_BTN_MIDDLE);
     ASSERT_EQ(B(plain->GetValue()), "primary");
 
     field->ChangeValue(L"z");
     field->Paste();
     Pump(200);
     EXPECT_EQ(B(field->GetValue()), "z");
-    middleClick(field);
+    Click(field, wxMOUSE_BTN_MIDDLE);
     EXPECT_EQ(B(field->GetValue()), "z");
-    ClearClipboards();
-}
+    SetClipboards(wxString(), wxString());
 
-// The context menu would offer cut, paste and delete: it never opens, so a
-// key pressed right after the right click still reaches the field.
-TEST_F(KeyCapture, RightClickOpensNoMenu)
-{
-    field->ChangeValue(L"z");
-    sim.MouseMove(Centre(field));
-    Pump(50);
-    sim.MouseClick(wxMOUSE_BTN_RIGHT);
-    Pump(200);
+    field->SetFocus();    // the middle click on the plain field took it
+    Pump(100);
+    Click(field, wxMOUSE_BTN_RIGHT);
     sim.Char('q');
     Pump(60);
     EXPECT_EQ(B(field->GetValue()), "q");

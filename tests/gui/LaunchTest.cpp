@@ -116,10 +116,12 @@ class LaunchTest : public testing::Test, protected Game
 };
 }
 
-// Only Save and Run saves first; a cancelled dialog or an empty row starts
-// nothing; none of them says anything.
+// Each case starts with another document loaded. Only Save and Run saves
+// first: to config.txt, before the game starts. A cancelled dialog or an
+// empty row starts nothing; none of them says anything.
 TEST(Launch, EachWayStartsItsProgramWithItsArguments)
 {
+    const std::string other = Lines({"#another document", "1"});
     const struct
     {
         const char* what;
@@ -145,6 +147,11 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
     {
         SCOPED_TRACE(c.what);
         Game game;
+        WriteFile("other.txt", other);
+        {
+            DialogAnswer answer(U(game.InDir("other.txt")));
+            SendMenu(game.Frame(), idLoad);
+        }
         const wxString status = StatusOf(game.Frame());
         c.act(game);
         std::string expected = c.expected;
@@ -152,24 +159,13 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
             expected.replace(expected.find("<dir>"), 5, game.window.Dir().Path());
         EXPECT_EQ(WaitForRecord(c.record, expected.empty() ? 1000 : 5000), expected);
         EXPECT_FALSE(FileExists(c.record == gameRecord ? editorRecord : gameRecord));
-        EXPECT_EQ(FileExists("config.txt"), c.saves);
         EXPECT_EQ(StatusOf(game.Frame()), status);
+        EXPECT_EQ(ReadFile("other.txt"), other);
+        EXPECT_EQ(B(game.Frame().GetConfigPath().GetFullName()), c.saves ? "config.txt" : "other.txt");
+        EXPECT_EQ(FileExists("config.txt"), c.saves);
+        if (c.saves)    // as the game found it when it started
+            EXPECT_EQ(ReadFile("config-at-start.txt"), ReadFile("config.txt"));
     }
-}
-
-TEST_F(LaunchTest, SaveAndRunWritesConfigTxtBeforeTheGameStarts)
-{
-    WriteFile("other.txt", Lines({"#another document", "1"}));
-    {
-        DialogAnswer answer(U(InDir("other.txt")));
-        SendMenu(Frame(), idLoad);
-    }
-    SendMenu(Frame(), idSaveAndRun);
-    EXPECT_EQ(WaitForRecord(gameRecord), "0\n--\n");
-    // the game finds the document already written, to config.txt whatever was loaded
-    EXPECT_EQ(ReadFile("config-at-start.txt"), ReadFile("config.txt"));
-    EXPECT_EQ(ReadFile("other.txt"), Lines({"#another document", "1"}));
-    EXPECT_EQ(B(Frame().GetConfigPath().GetFullPath()), "./config.txt");
 }
 
 TEST_F(LaunchTest, AMissingProgramShowsNothingAndTheWindowGoesOn)

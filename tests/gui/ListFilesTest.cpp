@@ -1,11 +1,12 @@
 // The seven list files through the whole window: a game directory loaded
-// and saved again, a missing list file that stops the load, a list file
-// chosen in its selector's dialog, and the initial settings of the list
-// pages without their default lists.
+// and saved again, a missing list file that stops the load, damaged list
+// files, a list file chosen in its selector's dialog, and the initial
+// settings of the list pages with and without their default lists.
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 
 #include "app/MenuId.h"
 #include "app/myFrame.h"
@@ -38,7 +39,7 @@ struct ListFile
 const std::vector<ListFile>& Lists()
 {
     static const std::vector<ListFile> lists = {
-        {"Replay/replays.txt", ReplayList("1", "300", "41", {"Replay/first.rep", "Replay/second.rep"}),
+        {"Replay/replays.txt", ReplayList("1", "300", "410", {"Replay/first.rep", "Replay/second.rep"}),
          "リプレイ設定ファイルが異常です", [](myNotebook& p) { return p.matchPage->ReplayListSelector(); },
          [](myNotebook& p) { return p.matchPage->ReplaySlots()[0]; }, "Replay/first.rep"},
         {"Font/fonts.txt",
@@ -107,47 +108,91 @@ TEST(ListFiles, LoadingAGameDirectoryAndSavingGivesTheSameBytes)
         EXPECT_EQ(B(list.probe(pages)->GetPath()), list.loaded) << list.file;
     EXPECT_EQ(PathsOf(pages.visualPage->ImageSlots())[4], "") << "a blank line is an empty path";
     EXPECT_EQ(pages.visualPage->FontSize(VisualPage::titleFont)->GetValue(), 44);
-    EXPECT_EQ(pages.matchPage->CurrentReplay()->GetValue(), 41);
+    EXPECT_EQ(pages.matchPage->CurrentReplay()->GetValue(), 410) << "not held below the maximum";
     EXPECT_EQ(pages.boxerPage->Sparring(1, 8), 28);
 
-    std::vector<std::string> files = {"config.txt"};
+    std::map<std::string, std::string> loaded = {{"config.txt", ReadFile("config.txt")}};
     for (const ListFile& list : Lists())
-        files.push_back(list.file);
-    std::map<std::string, std::string> loaded;
-    for (const std::string& file : files)
-    {
-        loaded[file] = ReadFile(file);
+        loaded[list.file] = ReadFile(list.file);
+    for (const auto& [file, bytes] : loaded)
         std::filesystem::remove(file);
-    }
     SendMenu(window.Frame(), idSave);
     EXPECT_EQ(B(StatusOf(window.Frame())), "保存しました");
-    for (const std::string& file : files)
-        EXPECT_EQ(ReadFile(file), loaded[file]) << file;
+    for (const auto& [file, bytes] : loaded)
+        EXPECT_EQ(ReadFile(file), bytes) << file;
 }
 
+// the last round has every list file there: the load goes through
 TEST(ListFiles, AMissingListFileStopsTheLoadWithItsMessage)
 {
     const std::vector<ListFile>& lists = Lists();
     FrameInTempDir window(PrepareGameDirectory);
     myNotebook& pages = *window.Frame().GetNotebook();
-    for (size_t missing = 0; missing < lists.size(); ++missing)
+    for (size_t missing = 0; missing <= lists.size(); ++missing)
     {
-        SCOPED_TRACE(std::string(lists[missing].file) + " missing");
+        const bool none = missing == lists.size();
+        SCOPED_TRACE(none ? "none missing" : std::string(lists[missing].file) + " missing");
         WriteListFiles();
         window.Frame().SetStatusText(wxString());
         for (const ListFile& list : lists)
             list.probe(pages)->SetPath(wxString(L"before the load"));
 
-        std::filesystem::remove(lists[missing].file);
+        if (!none)
+            std::filesystem::remove(lists[missing].file);
         DialogAnswer answer(U(window.Dir().Path() + "/config.txt"));
         SendMenu(window.Frame(), idLoad);
 
-        EXPECT_EQ(B(StatusOf(window.Frame())), lists[missing].message);
+        EXPECT_EQ(B(StatusOf(window.Frame())), none ? "読み込みました" : lists[missing].message);
         // the lists read before the missing one have their values; the
         // missing one and the later ones are untouched
         for (size_t i = 0; i < lists.size(); ++i)
             EXPECT_EQ(B(lists[i].probe(pages)->GetPath()), i < missing ? lists[i].loaded : "before the load")
                 << lists[i].file;
+    }
+}
+
+// Each list file damaged in one way at start-up: every list is still read
+// (the load says nothing), and the save writes config.txt as it was. (A
+// count beyond 32 bits: ListPagesTest.)
+TEST(ListFiles, DamagedListFilesAreReadAndSavedAgain)
+{
+    const struct
+    {
+        const char* what;
+        std::function<std::string(const std::string&)> damage;
+    } cases[] = {
+        {"binary",
+         [](const std::string& bytes) {
+             std::mt19937 random(static_cast<unsigned>(bytes.size()));
+             std::string binary(8192, '\0');
+             for (char& byte : binary)
+                 byte = static_cast<char>(random());
+             return binary;
+         }},
+        {"cut short", [](const std::string& bytes) { return bytes.substr(0, 37); }},
+        {"a 5 MB path first", [](const std::string& bytes) { return "./" + std::string(5 << 20, 'y') + "\n" + bytes; }},
+        {"NUL bytes at the line ends",
+         [](const std::string& bytes) {
+             std::string damaged;
+             for (char byte : bytes)
+                 damaged += byte == '\n' ? std::string("\0\n", 2) : std::string(1, byte);
+             return damaged;
+         }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        FrameInTempDir window([&] {
+            PrepareGameDirectory();
+            for (const ListFile& list : Lists())
+                WriteFile(list.file, c.damage(list.bytes));
+        });
+        const std::string config = ReadFile("config.txt");
+        EXPECT_TRUE(window.Frame().IsShown());
+        EXPECT_EQ(B(StatusOf(window.Frame())), "");
+        SendMenu(window.Frame(), idSave);
+        EXPECT_EQ(B(StatusOf(window.Frame())), "保存しました");
+        EXPECT_EQ(ReadFile("config.txt"), config);
     }
 }
 
@@ -194,16 +239,48 @@ TEST(ListFiles, ListsThatCannotBeWrittenAreLeftOutOfTheSaveQuietly)
     EXPECT_FALSE(FileExists("nodir"));
 }
 
-// the pages then empty their lists or keep their fonts (see their own tests)
-TEST(ListFiles, InitialSettingsWithoutTheDefaultListsShowNoMessage)
+// Initial settings write nothing and say nothing. Without their default
+// files the lists are emptied, but the fonts and the sparring values keep
+// what was loaded; with them there, they are read.
+TEST(ListFiles, InitialSettingsPutTheListsAtTheirDefaults)
 {
-    FrameInTempDir window;    // an empty game directory
+    FrameInTempDir window(PrepareGameDirectory);
     myNotebook& pages = *window.Frame().GetNotebook();
-    FillSlots(pages.boxerPage->MemberSlots(), {"old.box"});
-    pages.visualPage->FontPath(VisualPage::titleFont)->SetPath(wxString(L"kept.ttf"));
+    const std::string config = ReadFile("config.txt");
     window.Frame().SetStatusText(wxString(L"untouched"));
     SendMenu(window.Frame(), idInitialSettings);
     EXPECT_EQ(B(StatusOf(window.Frame())), "untouched");
-    EXPECT_EQ(PathsOf(pages.boxerPage->MemberSlots()), Padded({}, 30));
-    EXPECT_EQ(B(pages.visualPage->FontPath(VisualPage::titleFont)->GetPath()), "kept.ttf");
+    EXPECT_EQ(B(window.Frame().GetConfigPath().GetFullPath()), "./config.txt");
+    EXPECT_EQ(ReadFile("config.txt"), config);
+    EXPECT_FALSE(FileExists("BGM/bgmcf.txt"));
+
+    ASSERT_TRUE(window.Frame().SaveConfig());    // to the default list paths
+    const std::map<std::string, std::string> defaults = {
+        {"Replay/replaycf.txt", ReplayList("0", "100", "100", {})},
+        {"Font/fontcf.txt", Lists()[1].bytes},
+        {"Image/imagecf.txt",
+         Lines({"#Config File for Images", "", "#Ring Canvas Image", "./Image/canvas.jpg", "#Face Image",
+                "./Image/henoheno.png", "#Background Image", "./Image/background.jpg", "#Floor Image",
+                "./Image/floor.jpg", "#Roof Image", "./Image/roof.jpg", "#Ring Ad's Image",
+                "./Image/ads.png"}) + listEnd},
+        {"BGM/bgmcf.txt", Lines({"#Config File for BGM's", ""}) +
+                              Entries("#BGM No. ", {"./BGM/selectgm.mid", "./BGM/kokorogm.mid",
+                                                    "./BGM/cumugm.mid"}) + listEnd},
+        {"SE/secf.txt",
+         Lines({"#Config File for SE's", ""}) +
+             Entries("#Sound Effect No. ",
+                     {"./SE/gong.wav", "./SE/ko.wav", "./SE/sha00.wav", "./SE/swing29.wav", "./SE/qu.ogg",
+                      "./SE/gun08.wav", "./SE/hit_p01_c.wav", "./SE/hit_s07_a.wav", "./SE/bosu00.wav",
+                      "./SE/box.ogg", "./SE/break.ogg", "./SE/down.ogg"}) + listEnd},
+        {"Data/datacf.txt", BoxerList({}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27, 28})},
+        {"Data/thinkcf.txt", Lines({"#Config File for Think Data", "", "#Think Number", "0", ""}) + listEnd},
+    };
+    for (const auto& [file, bytes] : defaults)
+        EXPECT_EQ(ReadFile(file), bytes) << file;
+
+    // (the gym and think lists read theirs in the e2e test)
+    WriteFile("Font/fontcf.txt", Lines({"./Font/d.ttf", "30", "/d.ttc", "12"}));
+    SendMenu(window.Frame(), idInitialSettings);
+    EXPECT_EQ(B(pages.visualPage->FontPath(VisualPage::titleFont)->GetPath()), "./Font/d.ttf");
+    EXPECT_EQ(pages.visualPage->FontSize(VisualPage::systemFont)->GetValue(), 12);
 }

@@ -63,29 +63,33 @@ protected:
 };
 }
 
-TEST_F(SliderTest, AnArrowStepMovesBothControlsByTheStepAndHoldsAtTheEnds)
+// SetValue holds a value beyond the range at its nearer end too
+TEST_F(SliderTest, SetValueAndAnArrowStepMoveBothControlsAndHoldAtTheEnds)
 {
     const struct
     {
-        int min, max, step, start, key, shown;
+        int min, max, step, set, shown, key, shownAfterKey;
     } cases[] = {
-        {10, 600, 30, 70, WXK_UP, 100}, {10, 600, 30, 70, WXK_DOWN, 40},
-        {10, 600, 30, 590, WXK_UP, 600}, {10, 600, 30, 20, WXK_DOWN, 10},
-        {1, 5, 1, 3, WXK_UP, 4},         {1, 5, 1, 3, WXK_DOWN, 2},
+        {10, 600, 30, 70, 70, WXK_UP, 100},    {10, 600, 30, 70, 70, WXK_DOWN, 40},
+        {10, 600, 30, 590, 590, WXK_UP, 600},  {10, 600, 30, 20, 20, WXK_DOWN, 10},
+        {1, 5, 1, 3, 3, WXK_UP, 4},            {1, 5, 1, 3, 3, WXK_DOWN, 2},
+        {-8, 128, 8, 500, 128, WXK_DOWN, 120}, {-8, 128, 8, -9, -8, WXK_UP, 0},
+        {-8, 128, 8, 129, 128, WXK_UP, 128},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(std::to_string(c.start) + " step " + std::to_string(c.step));
+        SCOPED_TRACE(std::to_string(c.set) + " step " + std::to_string(c.step));
         mySlider* control = Make(c.min, c.max, c.step);
-        control->SetValue(c.start);
-        ExpectShown(control, c.start);
-        InSpin([&](wxUIActionSimulator& sim) { sim.Char(c.key); });
+        control->SetValue(c.set);
         ExpectShown(control, c.shown);
+        InSpin([&](wxUIActionSimulator& sim) { sim.Char(c.key); });
+        ExpectShown(control, c.shownAfterKey);
         control->Destroy();
     }
 }
 
-TEST_F(SliderTest, DraggingTheSliderCopiesItsValueUnrounded)
+// a dragged slider's value is copied unrounded to the step
+TEST_F(SliderTest, EachControlFollowsTheOtherDraggedOrTyped)
 {
     mySlider* control = Make(10, 600, 30);
     control->SetValue(70);
@@ -95,26 +99,11 @@ TEST_F(SliderTest, DraggingTheSliderCopiesItsValueUnrounded)
     dragged.SetInt(37);
     slider->ProcessWindowEvent(dragged);
     ExpectShown(control, 37);
-}
 
-TEST_F(SliderTest, ANumberTypedAndEnteredMovesTheSlider)
-{
-    mySlider* control = Make(10, 600, 30);
-    control->SetValue(70);
     InSpin([](wxUIActionSimulator& sim) {
         sim.Char('a', wxMOD_CONTROL);    // select what is there
         sim.Text("55");
         sim.Char(WXK_RETURN);
     });
     ExpectShown(control, 55);
-}
-
-TEST_F(SliderTest, SetValueShowsTheValueInBothControlsAndHoldsAtTheEnds)
-{
-    mySlider* control = Make(-8, 128, 8);
-    for (const auto& [set, shown] : {std::pair{-8, -8}, {64, 64}, {500, 128}, {-9, -8}, {129, 128}})
-    {
-        control->SetValue(set);
-        ExpectShown(control, shown);
-    }
 }

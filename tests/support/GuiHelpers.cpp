@@ -59,20 +59,11 @@ void ClickButton(wxWindow* button)
     button->ProcessWindowEvent(event);
 }
 
-FrameInTempDir::FrameInTempDir()
-    : FrameInTempDir([] {})
-{
-}
-
 FrameInTempDir::FrameInTempDir(const std::function<void()>& prepare)
     : dir(std::make_unique<TempDir>())
 {
-    prepare();
-    Start();
-}
-
-void FrameInTempDir::Start()
-{
+    if (prepare)
+        prepare();
     frame = new myFrame;
     frame->Show();
 }

@@ -40,14 +40,12 @@ void ClickButton(wxWindow* button);
 class FrameInTempDir
 {
 public:
-    FrameInTempDir();
-    // for a game directory filled before the window starts
-    explicit FrameInTempDir(const std::function<void()>& prepare);
+    // prepare fills the game directory before the window starts
+    explicit FrameInTempDir(const std::function<void()>& prepare = nullptr);
     ~FrameInTempDir();
 
     myFrame& Frame() { return *frame; }
     TempDir& Dir() { return *dir; }
-    void Start();
 
 private:
     std::unique_ptr<TempDir> dir;

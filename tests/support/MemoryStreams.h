@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 #include <wx/mstream.h>
@@ -32,13 +33,6 @@ inline void ReadFrom(const std::string& bytes, const std::function<void(wxTextIn
     read(in);
 }
 
-// a page's section of config.txt as bytes
-template <class Page>
-std::string WrittenSection(Page& page)
-{
-    return WrittenBy([&](wxTextOutputStream& out) { page.WriteSection(out); });
-}
-
 inline bool IsValueLine(const std::string& line)
 {
     return !line.empty() && line[0] != '#';
@@ -47,13 +41,9 @@ inline bool IsValueLine(const std::string& line)
 inline std::vector<std::string> LinesOf(const std::string& bytes)
 {
     std::vector<std::string> lines;
-    for (size_t start = 0, end; start < bytes.size(); start = end + 1)
-    {
-        end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        lines.push_back(bytes.substr(start, end - start));
-    }
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
