@@ -64,29 +64,27 @@ bool ReadFixedListFile(const wxString& path, const Slots& slots)
     return true;
 }
 
-int CountUsedSlots(const Slots& slots)
+void WriteCountedSlots(wxTextOutputStream& out, const wxString& countComment,
+                       const wxString& entryCommentFormat, const Slots& slots)
 {
-    int used = 0;
-    for (const myFileSelect* slot : slots)
+    Slots used;
+    for (myFileSelect* slot : slots)
         if (!slot->GetPath().empty())
-            ++used;
-    return used;
-}
-
-void WriteUsedSlots(wxTextOutputStream& out, const wxString& commentFormat, const Slots& slots)
-{
+            used.push_back(slot);
+    WriteLine(out, countComment);
+    WriteIntValue(out, static_cast<int>(used.size()));
+    WriteLine(out, wxString());
     int entry = 0;
-    for (const myFileSelect* slot : slots)
+    for (const myFileSelect* slot : used)
     {
-        if (slot->GetPath().empty())
-            continue;
-        WriteLine(out, wxString::Format(commentFormat, ++entry));
+        WriteLine(out, wxString::Format(entryCommentFormat, ++entry));
         WriteLine(out, slot->GetPath());
     }
 }
 
-void ReadCountedSlots(wxTextInputStream& in, int count, const Slots& slots)
+void ReadCountedSlots(wxTextInputStream& in, const Slots& slots)
 {
+    const int count = ReadIntValue(in);
     for (myFileSelect* slot : slots)
         slot->SetPath(wxString());
     for (int k = 0; k < count; ++k)

@@ -31,16 +31,17 @@ bool WriteFixedListFile(const wxString& path, const wxString& header,
 // False, with every slot unchanged, when the file cannot be opened.
 bool ReadFixedListFile(const wxString& path, const Slots& slots);
 
-// A counted list: only the used slots (non-empty paths) are written, in
-// slot order and numbered from 1, so a free slot between used ones closes
-// up and the file reads back into the same set of files.
-int CountUsedSlots(const Slots& slots);
-void WriteUsedSlots(wxTextOutputStream& out, const wxString& commentFormat, const Slots& slots);
-// Empties every slot, then fills slots 1..count from the next value lines.
-// A count above the slots fills them all and reads the surplus path lines
-// without keeping them (up to the end of the file), so that the values
-// after the paths are still found where the count says they are.
-void ReadCountedSlots(wxTextInputStream& in, int count, const Slots& slots);
+// A counted list: the count comment, the number of used slots (non-empty
+// paths) and an empty line, then only the used slots, in slot order and
+// numbered from 1, so a free slot between used ones closes up and the file
+// reads back into the same set of files.
+void WriteCountedSlots(wxTextOutputStream& out, const wxString& countComment,
+                       const wxString& entryCommentFormat, const Slots& slots);
+// Reads the count, empties every slot, then fills slots 1..count from the
+// next value lines. A count above the slots fills them all and reads the
+// surplus path lines without keeping them (up to the end of the file), so
+// that the values after the paths are still found where the count says.
+void ReadCountedSlots(wxTextInputStream& in, const Slots& slots);
 
 // true, and the flag cleared, when the user chose a new file in the
 // selector's dialog: the page then reloads the list

@@ -99,8 +99,7 @@ void BoxerPage::LayoutControls()
 void BoxerPage::SetDefaults()
 {
     list->SetPath(defaultList);
-    for (myFileSelect* member : members.Selectors())
-        member->SetPath(wxString());
+    members.SetDefaults();
     ReadListFile();
 }
 
@@ -129,10 +128,8 @@ bool BoxerPage::WriteListFile()
 
     WriteLine(out, wxString(L"#Config File for Boxer Data"));
     WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#Gym Member Number"));
-    WriteIntValue(out, CountUsedSlots(members.Selectors()));
-    WriteLine(out, wxString());
-    WriteUsedSlots(out, wxString(L"#Data No. %d"), members.Selectors());
+    WriteCountedSlots(out, wxString(L"#Gym Member Number"), wxString(L"#Data No. %d"),
+                      members.Selectors());
 
     WriteLine(out, wxString());
     WriteLine(out, wxString(L"#Sparring Custom Config"));
@@ -156,8 +153,7 @@ bool BoxerPage::ReadListFile()
         return false;
     wxTextInputStream& in = file.Stream();
 
-    const int count = ReadIntValue(in);
-    ReadCountedSlots(in, count, members.Selectors());
+    ReadCountedSlots(in, members.Selectors());
     for (auto& partner : sparring)
         for (int& value : partner)
             value = ReadIntValue(in);

@@ -232,10 +232,8 @@ bool MatchPage::WriteReplayListFile()
     WriteLine(out, wxString(L"#Current Replay Number"));
     WriteIntValue(out, currentReplay->GetValue());
     WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#Slot Replay Number"));
-    WriteIntValue(out, CountUsedSlots(replaySlots.Selectors()));
-    WriteLine(out, wxString());
-    WriteUsedSlots(out, wxString(L"#Replay No. %d"), replaySlots.Selectors());
+    WriteCountedSlots(out, wxString(L"#Slot Replay Number"), wxString(L"#Replay No. %d"),
+                      replaySlots.Selectors());
     WriteEndOfFile(out);
     return file.Commit();
 }
@@ -250,8 +248,7 @@ bool MatchPage::ReadReplayListFile()
     replaySaving->SetSelection(ReadIntValue(in));
     maxReplays->SetValue(ReadIntValue(in));
     currentReplay->SetValue(ReadIntValue(in));
-    const int count = ReadIntValue(in);
-    ReadCountedSlots(in, count, replaySlots.Selectors());
+    ReadCountedSlots(in, replaySlots.Selectors());
     return true;
 }
 

@@ -67,8 +67,7 @@ void ThinkPage::LayoutControls()
 void ThinkPage::SetDefaults()
 {
     list->SetPath(defaultList);
-    for (myFileSelect* entry : entries.Selectors())
-        entry->SetPath(wxString());
+    entries.SetDefaults();
     ReadListFile();
 }
 
@@ -97,10 +96,8 @@ bool ThinkPage::WriteListFile()
 
     WriteLine(out, wxString(L"#Config File for Think Data"));
     WriteLine(out, wxString());
-    WriteLine(out, wxString(L"#Think Number"));
-    WriteIntValue(out, CountUsedSlots(entries.Selectors()));
-    WriteLine(out, wxString());
-    WriteUsedSlots(out, wxString(L"#Think No. %d"), entries.Selectors());
+    WriteCountedSlots(out, wxString(L"#Think Number"), wxString(L"#Think No. %d"),
+                      entries.Selectors());
     WriteEndOfFile(out);
     return file.Commit();
 }
@@ -112,8 +109,7 @@ bool ThinkPage::ReadListFile()
         return false;
     wxTextInputStream& in = file.Stream();
 
-    const int count = ReadIntValue(in);
-    ReadCountedSlots(in, count, entries.Selectors());
+    ReadCountedSlots(in, entries.Selectors());
     return true;
 }
 
