@@ -39,16 +39,9 @@ std::vector<Read> ReadLines(const std::string& bytes, size_t count,
     return reads;
 }
 
-std::vector<Read> CharacterWise(const std::string& bytes, size_t count)
-{
-    return ReadLines(bytes, count, [](size_t) { return false; });
-}
-
-std::vector<Read> RunWise(const std::string& bytes, size_t count)
-{
-    return ReadLines(bytes, count, [](size_t) { return true; });
-}
-
+// every read taken by the character-wise reader, or by the run-wise one
+const auto characterWise = [](size_t) { return false; };
+const auto runWise = [](size_t) { return true; };
 const size_t chunk = 64 * 1024;    // what the decoder reads at a time
 }
 
@@ -71,8 +64,8 @@ TEST(LineReading, EndsLinesAtLineFeedCarriageReturnOrBoth)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.bytes.substr(0, 20));
-        EXPECT_EQ(RunWise(c.bytes, c.reads.size()), c.reads);
-        EXPECT_EQ(CharacterWise(c.bytes, c.reads.size()), c.reads);
+        EXPECT_EQ(ReadLines(c.bytes, c.reads.size(), runWise), c.reads);
+        EXPECT_EQ(ReadLines(c.bytes, c.reads.size(), characterWise), c.reads);
     }
 }
 
@@ -94,8 +87,8 @@ TEST(LineReading, GivesTheLinesAndEndStateOfTheCharacterWiseReader)
     for (const std::string& bytes : inputs)
     {
         SCOPED_TRACE(bytes.substr(0, 40));
-        const std::vector<Read> expected = CharacterWise(bytes, 8);
-        EXPECT_EQ(RunWise(bytes, 8), expected);
+        const std::vector<Read> expected = ReadLines(bytes, 8, characterWise);
+        EXPECT_EQ(ReadLines(bytes, 8, runWise), expected);
         for (size_t first : {0, 1})
             EXPECT_EQ(ReadLines(bytes, 8, [first](size_t i) { return i % 2 == first; }), expected);
     }

@@ -3,7 +3,8 @@
 // fixed width, or wider where its text needs it, and its natural height.
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <functional>
+#include <set>
+#include <utility>
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/frame.h>
@@ -22,72 +23,40 @@
 #include "controls/myTCtrl.h"
 #include "support/GuiHelpers.h"
 
-// for gtest to print sizes; found by lookup in the global namespace
-inline std::ostream& operator<<(std::ostream& out, const wxSize& size)
-{
-    return out << size.x << "x" << size.y;
-}
-
 namespace
 {
-struct Kind
+// A new control of the same toolkit class, created the ordinary way at the
+// default size, and the width its kind is given: fixed (0: the natural
+// width), or wider where its text needs it. No twin: not a kind checked.
+struct Twin
 {
-    const char* name;
-    std::function<bool(wxWindow*)> is;
-    int fixedWidth;    // 0: the natural width
-    bool widensForText;
+    const char* kind = nullptr;
+    wxWindow* window = nullptr;
+    int fixedWidth = 0;
+    bool widensForText = false;
 };
 
-template <typename T>
-bool Is(wxWindow* window)
-{
-    return dynamic_cast<T*>(window) != nullptr;
-}
-
-const Kind kinds[] = {
-    {"caption", Is<myLabel>, 120, true},
-    {"button", Is<myButton>, 120, true},
-    {"list", Is<myCBox>, 160, true},
-    {"text field", Is<myInput>, 160, false},
-    {"key field", Is<myTCtrl>, 160, false},
-    {"spin control", Is<wxSpinCtrl>, 0, false},
-    {"slider", Is<wxSlider>, 100, false},
-};
-
-// The size the toolkit gives a new control like this one, measured the
-// ordinary way: created at the default size, then given the same font.
-wxSize TwinSize(wxWindow* control, wxWindow* scratch)
+Twin TwinOf(wxWindow* control, wxWindow* scratch)
 {
     const wxPoint at = wxDefaultPosition;
     const wxSize unsized = wxDefaultSize;
     const long style = control->GetWindowStyle();
-    wxWindow* twin = nullptr;
+    if (dynamic_cast<myLabel*>(control))
+        return {"caption", new wxStaticText(scratch, wxID_ANY, control->GetLabel(), at, unsized, style), 120, true};
+    if (dynamic_cast<myButton*>(control))
+        return {"button", new wxButton(scratch, wxID_ANY, control->GetLabel(), at, unsized, style), 120, true};
+    if (auto* list = dynamic_cast<myCBox*>(control))
+        return {"list", new wxComboBox(scratch, wxID_ANY, wxString(), at, unsized, list->GetStrings(), style), 160, true};
+    if (dynamic_cast<myInput*>(control))
+        return {"text field", new wxTextCtrl(scratch, wxID_ANY, wxString(), at, unsized, style), 160, false};
+    if (dynamic_cast<myTCtrl*>(control))
+        return {"key field", new wxTextCtrl(scratch, wxID_ANY, wxString(), at, unsized, style), 160, false};
     if (auto* spin = dynamic_cast<wxSpinCtrl*>(control))
-        twin = new wxSpinCtrl(scratch, wxID_ANY, wxString(), at, unsized, style, spin->GetMin(),
-                              spin->GetMax(), spin->GetMin());
-    else if (auto* list = dynamic_cast<wxComboBox*>(control))
-        twin = new wxComboBox(scratch, wxID_ANY, wxString(), at, unsized, list->GetStrings(), style);
-    else if (dynamic_cast<wxTextCtrl*>(control))
-        twin = new wxTextCtrl(scratch, wxID_ANY, wxString(), at, unsized, style);
-    else if (dynamic_cast<wxButton*>(control))
-        twin = new wxButton(scratch, wxID_ANY, control->GetLabel(), at, unsized, style);
-    else if (dynamic_cast<wxStaticText*>(control))
-        twin = new wxStaticText(scratch, wxID_ANY, control->GetLabel(), at, unsized, style);
-    else if (dynamic_cast<wxSlider*>(control))
-        twin = new wxSlider(scratch, wxID_ANY, 0, 0, 255, at, unsized, style);
-    twin->SetFont(control->GetFont());
-    const wxSize size = twin->GetBestSize();
-    twin->Destroy();
-    return size;
-}
-
-void ForEachDescendant(wxWindow* parent, const std::function<void(wxWindow*)>& visit)
-{
-    for (wxWindow* child : parent->GetChildren())
-    {
-        visit(child);
-        ForEachDescendant(child, visit);
-    }
+        return {"spin control", new wxSpinCtrl(scratch, wxID_ANY, wxString(), at, unsized, style, spin->GetMin(),
+                                               spin->GetMax(), spin->GetMin()), 0, false};
+    if (dynamic_cast<wxSlider*>(control))
+        return {"slider", new wxSlider(scratch, wxID_ANY, 0, 0, 255, at, unsized, style), 100, false};
+    return {};
 }
 }
 
@@ -95,27 +64,30 @@ TEST(CommonLook, EveryControlHasTheSizeTheToolkitWouldGiveIt)
 {
     FrameInTempDir window;
     wxFrame scratch(nullptr, wxID_ANY, wxString(L"scratch"));
-    int checked[WXSIZEOF(kinds)] = {};
+    std::set<std::string> kindsSeen;
     int widened = 0;
     for (myPage* page : window.Frame().GetNotebook()->Pages())
-        ForEachDescendant(page, [&](wxWindow* control) {
-            const Kind* kind = std::find_if(std::begin(kinds), std::end(kinds),
-                                            [&](const Kind& k) { return k.is(control); });
-            if (kind == std::end(kinds))
-                return;
-            const wxSize size = control->GetSize();
-            const wxSize natural = TwinSize(control, &scratch);
-            int expectedWidth = kind->fixedWidth ? kind->fixedWidth : natural.x;
-            if (kind->widensForText)
-                expectedWidth = std::max(expectedWidth, natural.x);
-            widened += size.x > kind->fixedWidth && kind->widensForText;
-            EXPECT_EQ(size, wxSize(expectedWidth, natural.y))
-                << size << " " << natural << " "
-                << kind->name << " \"" << B(control->GetLabel()) << "\" on page "
-                << B(page->GetName());
-            ++checked[kind - kinds];
-        });
-    for (size_t i = 0; i < WXSIZEOF(kinds); ++i)
-        EXPECT_GT(checked[i], 0) << kinds[i].name;
+    {
+        std::vector<wxWindow*> controls = {page};
+        for (size_t i = 0; i < controls.size(); ++i)    // grows with the children of each
+        {
+            wxWindow* control = controls[i];
+            controls.insert(controls.end(), control->GetChildren().begin(), control->GetChildren().end());
+            const Twin twin = TwinOf(control, &scratch);
+            if (!twin.window)
+                continue;
+            twin.window->SetFont(control->GetFont());
+            const wxSize natural = twin.window->GetBestSize();
+            twin.window->Destroy();
+            int width = twin.fixedWidth ? twin.fixedWidth : natural.x;
+            if (twin.widensForText)
+                width = std::max(width, natural.x);
+            widened += twin.widensForText && control->GetSize().x > twin.fixedWidth;
+            EXPECT_EQ(std::make_pair(control->GetSize().x, control->GetSize().y), std::make_pair(width, natural.y))
+                << twin.kind << " \"" << B(control->GetLabel()) << "\" on page " << B(page->GetName());
+            kindsSeen.insert(twin.kind);
+        }
+    }
+    EXPECT_EQ(kindsSeen.size(), 7u);
     EXPECT_GT(widened, 0) << "no text was wider than its control";
 }

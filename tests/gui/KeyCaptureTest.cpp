@@ -9,7 +9,6 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/frame.h>
-#include <wx/sizer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <X11/Xlib.h>
@@ -55,18 +54,11 @@ protected:
         frame = new wxFrame(nullptr, wxID_ANY, wxString(L"keys"), wxPoint(40, 40), wxSize(400, 200));
         field = new myTCtrl(frame);
         plain = new myInput(frame);
-        auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(field, wxSizerFlags().Border(wxALL, 10));
-        sizer->Add(plain, wxSizerFlags().Border(wxALL, 10));
-        frame->SetSizer(sizer);
-        frame->Layout();
+        plain->Move(0, 80);
         frame->Show();
         frame->Raise();
         Pump(200);
-        // the pointer over the window too: without a window manager the
-        // keyboard follows the pointer to the top-level window
-        sim.MouseMove(Centre(field));
-        Pump(50);
+        MoveTo(field);
         field->SetFocus();
         Pump(100);
         SetNumLock(true);
@@ -80,16 +72,18 @@ protected:
         Pump(20);
     }
 
-    static wxPoint Centre(wxWindow* window)
+    // the pointer over the window: without a window manager the keyboard
+    // follows the pointer to the top-level window
+    void MoveTo(wxWindow* window)
     {
         const wxSize size = window->GetSize();
-        return window->ClientToScreen(wxPoint(size.x / 2, size.y / 2));
+        sim.MouseMove(window->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+        Pump(50);
     }
 
     void Click(wxWindow* window, wxMouseButton button)
     {
-        sim.MouseMove(Centre(window));
-        Pump(50);
+        MoveTo(window);
         sim.MouseClick(button);
         Pump(200);
     }

@@ -110,10 +110,6 @@ struct Game
 
     FrameInTempDir window{InstallStandIns};
 };
-
-class LaunchTest : public testing::Test, protected Game
-{
-};
 }
 
 // Each case starts with another document loaded. Only Save and Run saves
@@ -168,23 +164,24 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
     }
 }
 
-TEST_F(LaunchTest, AMissingProgramShowsNothingAndTheWindowGoesOn)
+TEST(Launch, AMissingProgramShowsNothingAndTheWindowGoesOn)
 {
+    Game game;
     std::filesystem::remove("Ringvald.exe");
     std::filesystem::remove("Data/Brawnsmith.exe");
     DialogCounter dialogs;
-    SendMenu(Frame(), idSaveAndRun);
-    SendMenu(Frame(), idBoxerEditor);
-    ChooseReplay(InDir("Replay/a.rep"));
-    DropFiles({"Replay/a.rep"});
-    ClickMember(0, "Data/a.box");
+    SendMenu(game.Frame(), idSaveAndRun);
+    SendMenu(game.Frame(), idBoxerEditor);
+    game.ChooseReplay(game.InDir("Replay/a.rep"));
+    game.DropFiles({"Replay/a.rep"});
+    game.ClickMember(0, "Data/a.box");
     Pump(500);    // logged errors would be shown when the loop goes idle
 
     EXPECT_EQ(dialogs.opened, 0);
     ASSERT_EQ(wxTopLevelWindows.size(), 1u);
-    EXPECT_EQ(wxTopLevelWindows.front(), &Frame());
+    EXPECT_EQ(wxTopLevelWindows.front(), &game.Frame());
     std::filesystem::remove("config.txt");
-    SendMenu(Frame(), idSave);
-    EXPECT_EQ(B(StatusOf(Frame())), "保存しました");
+    SendMenu(game.Frame(), idSave);
+    EXPECT_EQ(B(StatusOf(game.Frame())), "保存しました");
     EXPECT_TRUE(FileExists("config.txt"));
 }

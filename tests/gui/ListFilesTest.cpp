@@ -42,9 +42,7 @@ const std::vector<ListFile>& Lists()
         {"Replay/replays.txt", ReplayList("1", "300", "410", {"Replay/first.rep", "Replay/second.rep"}),
          "リプレイ設定ファイルが異常です", [](myNotebook& p) { return p.matchPage->ReplayListSelector(); },
          [](myNotebook& p) { return p.matchPage->ReplaySlots()[0]; }, "Replay/first.rep"},
-        {"Font/fonts.txt",
-         Lines({"#Config File for Fonts", "", "#Title Font", "./Font/title.ttf", "#Title Font Size", "44",
-                "#System Font", "/usr/share/fonts/system.ttc", "#System Font Size", "20"}) + listEnd,
+        {"Font/fonts.txt", FontList("./Font/title.ttf", "44", "/usr/share/fonts/system.ttc", "20"),
          "フォント設定ファイルが異常です", [](myNotebook& p) { return p.visualPage->FontListSelector(); },
          [](myNotebook& p) { return p.visualPage->FontPath(VisualPage::titleFont); }, "./Font/title.ttf"},
         {"BGM/music.txt",
@@ -255,28 +253,14 @@ TEST(ListFiles, InitialSettingsPutTheListsAtTheirDefaults)
     EXPECT_FALSE(FileExists("BGM/bgmcf.txt"));
 
     ASSERT_TRUE(window.Frame().SaveConfig());    // to the default list paths
-    const std::map<std::string, std::string> defaults = {
-        {"Replay/replaycf.txt", ReplayList("0", "100", "100", {})},
-        {"Font/fontcf.txt", Lists()[1].bytes},
-        {"Image/imagecf.txt",
-         Lines({"#Config File for Images", "", "#Ring Canvas Image", "./Image/canvas.jpg", "#Face Image",
-                "./Image/henoheno.png", "#Background Image", "./Image/background.jpg", "#Floor Image",
-                "./Image/floor.jpg", "#Roof Image", "./Image/roof.jpg", "#Ring Ad's Image",
-                "./Image/ads.png"}) + listEnd},
-        {"BGM/bgmcf.txt", Lines({"#Config File for BGM's", ""}) +
-                              Entries("#BGM No. ", {"./BGM/selectgm.mid", "./BGM/kokorogm.mid",
-                                                    "./BGM/cumugm.mid"}) + listEnd},
-        {"SE/secf.txt",
-         Lines({"#Config File for SE's", ""}) +
-             Entries("#Sound Effect No. ",
-                     {"./SE/gong.wav", "./SE/ko.wav", "./SE/sha00.wav", "./SE/swing29.wav", "./SE/qu.ogg",
-                      "./SE/gun08.wav", "./SE/hit_p01_c.wav", "./SE/hit_s07_a.wav", "./SE/bosu00.wav",
-                      "./SE/box.ogg", "./SE/break.ogg", "./SE/down.ogg"}) + listEnd},
-        {"Data/datacf.txt", BoxerList({}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27, 28})},
-        {"Data/thinkcf.txt", Lines({"#Config File for Think Data", "", "#Think Number", "0", ""}) + listEnd},
-    };
-    for (const auto& [file, bytes] : defaults)
-        EXPECT_EQ(ReadFile(file), bytes) << file;
+    // the end-to-end test's golden files hold the default lists of the game
+    for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
+        EXPECT_EQ(ReadFile(file), GoldenFile(file)) << file;
+    EXPECT_EQ(ReadFile("Font/fontcf.txt"), Lists()[1].bytes);
+    EXPECT_EQ(ReadFile("Data/datacf.txt"),
+              BoxerList({}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27, 28}));
+    EXPECT_EQ(ReadFile("Data/thinkcf.txt"),
+              Lines({"#Config File for Think Data", "", "#Think Number", "0", ""}) + listEnd);
 
     // (the gym and think lists read theirs in the e2e test)
     WriteFile("Font/fontcf.txt", Lines({"./Font/d.ttf", "30", "/d.ttc", "12"}));

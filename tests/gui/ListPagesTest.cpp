@@ -4,6 +4,8 @@
 // system font's absolute path, and the replay counters.
 #include <gtest/gtest.h>
 
+#include "app/myFrame.h"
+#include "app/myNotebook.h"
 #include "controls/myCBox.h"
 #include "controls/mySlider.h"
 #include "pages/AudioPage.h"
@@ -45,8 +47,8 @@ std::string Values(const std::vector<int>& numbers)
 // comments and empty lines between the paths are skipped
 TEST(ListPages, AFixedListReadsItsValueLinesInOrderAndEmptiesTheSlotsPastTheEnd)
 {
-    PageInTempDir<AudioPage> fixture{"BGM", "SE"};
-    AudioPage& page = *fixture.page;
+    FrameInTempDir window(MakeGameFolders);
+    AudioPage& page = *window.Frame().GetNotebook()->audioPage;
     page.SetDefaults();
     WriteFile("SE/secf.txt", Lines({"#Config File for SE's", "", "#Sound Effect No. 1", "a.wav", "", "#x", "b.wav"}));
     ASSERT_TRUE(page.ReadSeListFile());
@@ -58,8 +60,8 @@ TEST(ListPages, AFixedListReadsItsValueLinesInOrderAndEmptiesTheSlotsPastTheEnd)
 // The sparring values are the 18 value lines after the paths the count says.
 TEST(ListPages, TheGymCountSaysWhereTheSparringValuesStart)
 {
-    PageInTempDir<BoxerPage> fixture{"Data"};
-    BoxerPage& page = *fixture.page;
+    FrameInTempDir window(MakeGameFolders);
+    BoxerPage& page = *window.Frame().GetNotebook()->boxerPage;
     page.SetDefaults();
     FillSlots(page.MemberSlots(), {"", "./Data/a.box", "", "Data/ボクサー b.box"});
     page.MemberSlots()[29]->SetPath(wxString(L"./Data/c.box"));
@@ -112,14 +114,9 @@ TEST(ListPages, TheGymCountSaysWhereTheSparringValuesStart)
 // as the title size and the rest moves up.
 TEST(ListPages, FontSizesReadTheirLeadingNumberAndTheSliderHoldsItInRange)
 {
-    PageInTempDir<VisualPage> fixture{"Font"};
-    VisualPage& page = *fixture.page;
+    FrameInTempDir window(MakeGameFolders);
+    VisualPage& page = *window.Frame().GetNotebook()->visualPage;
     page.SetDefaults();
-    const auto fontList = [](const std::string& title, const std::string& titleSize,
-                             const std::string& system, const std::string& systemSize) {
-        return Lines({"#Config File for Fonts", "", "#Title Font", title, "#Title Font Size", titleSize,
-                      "#System Font", system, "#System Font Size", systemSize}) + listEnd;
-    };
     const struct
     {
         const char* line;
@@ -135,16 +132,16 @@ TEST(ListPages, FontSizesReadTheirLeadingNumberAndTheSliderHoldsItInRange)
         ASSERT_TRUE(page.ReadFontListFile());
         EXPECT_EQ(page.FontSize(VisualPage::titleFont)->GetValue(), c.held);
         ASSERT_TRUE(page.WriteFontListFile());
-        EXPECT_EQ(ReadFile("Font/fontcf.txt"), *c.line ? fontList("t.ttf", std::to_string(c.held), "s.ttf", "40")
-                                                       : fontList("t.ttf", "8", "40", "8"));
+        EXPECT_EQ(ReadFile("Font/fontcf.txt"), *c.line ? FontList("t.ttf", std::to_string(c.held), "s.ttf", "40")
+                                                       : FontList("t.ttf", "8", "40", "8"));
     }
 }
 
 TEST(ListPages, ASystemFontStaysAbsoluteAndATitleFontBecomesRelative)
 {
-    PageInTempDir<VisualPage> fixture{"Font"};
-    VisualPage& page = *fixture.page;
-    const std::string chosen = fixture.dir.Path() + "/Font/b.ttf";
+    FrameInTempDir window(MakeGameFolders);
+    VisualPage& page = *window.Frame().GetNotebook()->visualPage;
+    const std::string chosen = window.Dir().Path() + "/Font/b.ttf";
     DialogAnswer answer(U(chosen));
     ClickButton(BrowseButtonOf(page.FontPath(VisualPage::titleFont)));
     ClickButton(BrowseButtonOf(page.FontPath(VisualPage::systemFont)));
@@ -157,8 +154,8 @@ TEST(ListPages, ASystemFontStaysAbsoluteAndATitleFontBecomesRelative)
 // list path empty, and that list then cannot be read.
 TEST(ListPages, ReplayNumbersAreReadAsLeadingDecimalsAndHandedToTheControls)
 {
-    PageInTempDir<MatchPage> fixture{"Replay"};
-    MatchPage& page = *fixture.page;
+    FrameInTempDir window(MakeGameFolders);
+    MatchPage& page = *window.Frame().GetNotebook()->matchPage;
     page.SetDefaults();
     WriteFile("Replay/replaycf.txt", Lines({"1 yes", "250 replays", "letters", "0"}));
     ASSERT_TRUE(page.ReadReplayListFile());

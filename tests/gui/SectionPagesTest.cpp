@@ -2,9 +2,9 @@
 // manipulation): each section byte for byte, how its value lines are read,
 // the machine-spec presets of the basic page, and the whole config.txt.
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
+#include <iterator>
+#include <sstream>
 #include <wx/combobox.h>
 
 #include "app/MenuId.h"
@@ -17,6 +17,7 @@
 #include "pages/NetPage.h"
 #include "support/GuiHelpers.h"
 #include "support/MemoryStreams.h"
+#include "support/TempDir.h"
 
 namespace
 {
@@ -29,132 +30,57 @@ enum BasicRow
     basicRows
 };
 
-// each section as SetDefaults leaves it
-const std::string basicDefaults = Lines({
-    "", "#Screen Config", "#Screeen Size  0 : 640x480  1 : 800x600  2 : 1024x768", "#Default 0", "0",
-    "#Screen Mode  0 : Window Mode  1 : Full Screen Mode", "#Default 0", "0", "", "#Sound Config",
-    "#Sound Frequency  0 : 44100  1 : 22050  2 : 11025  3 : 48000  4 : 32000", "#Default 0", "0",
-    "#Sound Format  0 : 16bit  1 : 8bit", "#Default 0", "0",
-    "#Sound Channel  0 : Stereo  1 : Mono", "#Default 0", "0",
-    "#Sound Buffer Size  0 : 4096  1 : 2048  2 : 1024  3 : 512  4 : 8182", "#Default 0", "0",
-    "", "#BGM Volume  -8-128", "#Default -8", "-8", "", "#Sound Effect  Volume -8-128", "#Default -8", "-8",
-    "", "#Language  0 : Japanese Kanji  1 : Japanese Kana  2 : English", "#Default 0", "0",
-    "", "#Make Alphabet Font from TTF  0 : No  1 : Yes", "#Default 1", "1",
-    "#Use Polygon Font  0 : No  1 : Yes", "#Default 1", "1",
-    "", "#Expression Accuracy Config", "#Partition Number  2-10", "#Default 9", "6",
-    "#Face Style  0 : None  1 : Texture  2 : Polygon", "#Default 2", "2",
-    "#Shadows  1 : ON  0 : OFF", "#Default 1", "1",
-    "#BackGround  0 : OFF  1 : Gray  2 : Texture", "#Default 2", "2",
-    "#Ring Ad's  1 : ON  0 : OFF", "#Default 1", "1",
-    "#Texture Magnification Filter  0 : Nearest  1 : Linear", "#Default 0", "1",
-    "#Texture Minification Filter  0 : Nearest  1 : Linear", "#Default 0", "0",
-    "#Skip Frame  1-5", "#Default 1", "1", "", "#Camera Config",
-    "#Default View  0 : SideView1  1 : SideView2  2 : BackView1  3 : BackView2",
-    "#              4 : TopView1  5 : Top View 2  6 : BoxerView1  7 : BoxerView2", "#Default 0", "0",
-    "#Angle  -90-90", "#Default 10", "10", "#Brightness  -100-100", "#Default 0", "0",
-    "", "#Skip Opening  0 : No  1 : Yes", "#Default 0", "0",
-    "#Skip Replay  0 : No  1 : Yes", "#Default 0", "0", "#Skip Down  0 : No  1 : Yes", "#Default 0", "0",
-});
-
-const std::string netDefaults = Lines({
-    "", "#Network Config", "#User Name", "#Default user", "user",
-    "#Host Name", "#Default localhost", "localhost",
-    "#CGI Host Name", "#Default cgi.ringvald.example", "cgi.ringvald.example",
-    "#Match Make CGI", "#Default /Korvane/matchmake.cgi", "/Korvane/matchmake.cgi",
-    "#Lobby CGI", "#Default /Korvane/lobby.cgi", "/Korvane/lobby.cgi", "#Port(TCP)", "#Default 2000", "2000",
-    "#Port(UDP)", "#Default 3000", "3000", "#Lobby Mode  0 : Local  1 : CGI", "#Default 1", "1",
-});
-
-// "#For 1P Player1", then each action's key: as a comment with the key in
-// quotes, and as the value
-std::string KeySet(const std::string& player, const std::vector<std::string>& keys)
+// the value lines of a file's bytes: neither empty nor comments
+std::vector<std::string> ValueLinesOf(const std::string& bytes)
 {
-    const char* actions[] = {"Left Offense", "Right Offense", "Defense", "Forward", "Back", "Right", "Left"};
-    std::vector<std::string> lines = {"#For " + player};
-    for (size_t i = 0; i < keys.size(); ++i)
-        lines.insert(lines.end(), {"#" + player + " " + actions[i], "#Default \"" + keys[i] + "\"", keys[i]});
-    return Lines(lines);
+    std::istringstream in(bytes);
+    std::vector<std::string> values;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#')
+            values.push_back(line);
+    return values;
 }
 
-const std::string controlDefaults =
-    Lines({"", "#Control Config", "#Player1 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
-           "#Default 0", "0", "#Player2 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
-           "#Default 0", "0", "#Use Mouse  1 : Player1  2 : Player2", "#Default 1", "1", "#For Go Next",
-           "#Default \"space\"", "space"}) +
-    KeySet("1P Player1", {"z", "x", "c", "right", "left", "down", "up"}) +
-    KeySet("2P Player1", {"z", "x", "c", "m", "b", "n", "h"}) +
-    KeySet("2P Player2", {".", "/", "\\", "[4]", "[6]", "[8]", "[2]"});
-
-const std::string matchDefaults = Lines({
-    "", "#Match Rules Config", "#Max Round", "#Default 6", "6", "#Round Time", "#Default 60", "60",
-    "#TKO System", "#Default 3", "3", "#Judging System 0 : Round Must  1 : Not Round Must", "#Default 0", "0",
-    "#Count System 0 : Last Round Stop  1 : Last Round Continue",
-    "#             2 : All Round Stop   3 : All Round Continue", "#Default 0", "0",
-    "#Extra Round 0 : OFF 1 : ON", "#Default 0", "0", "#KO Count", "#Default 10", "10",
-    "#Judge Type 0 : Random  1 : Hit  2 : Critical  3 : Damage", "#Default 0", "0", "0", "0",
-    "#Extra Information 0 : OFF 1 : ON", "#Default 0", "0", "##Replay Rate  1-10", "#Default 5", "5",
-});
-
-// for each corner a switch and twelve adjustments
-std::string ManipDefaults()
+// the bytes with their value lines replaced, in order, by these values
+std::string WithValues(const std::string& bytes, const std::vector<std::string>& values)
 {
-    std::vector<std::string> lines = {"", "#Match Manipulation Config"};
-    for (const std::string corner : {"Red", "Blue"})
-    {
-        lines.insert(lines.end(), {"#" + corner + " Corner Manipulation 0 : OFF 1 : ON", "#Default 0", "0"});
-        for (const char* adjustment : {"Punch", "Speed", "Stamina", "Damage Restore", "Max Damage",
-                                       "Cyanosis Restore", "Max Cyanosis", "Block Absorb", "Body Strength",
-                                       "Liver Strength", "Face Strength", "Jaw Strength"})
-            lines.insert(lines.end(), {"#" + corner + " " + adjustment + " Manipulation -50-50", "#Default 0", "0"});
-    }
-    return Lines(lines);
+    std::istringstream in(bytes);
+    std::string replaced;
+    size_t next = 0;
+    for (std::string line; std::getline(in, line);)
+        replaced += (line.empty() || line[0] == '#' ? line : values.at(next++)) + "\n";
+    return next == values.size() ? replaced : "<" + std::to_string(values.size()) + " values>";
 }
-const std::string manipDefaults = ManipDefaults();
+
+// config.txt as the initial settings write it: the end-to-end test's golden
+// file, with the two skip switches its key presses turn on put back off
+std::string InitialConfig()
+{
+    const std::string golden = GoldenFile("config.txt");
+    std::vector<std::string> values = ValueLinesOf(golden);
+    values.at(skipOpening) = values.at(skipReplay) = "0";
+    return WithValues(golden, values);
+}
 
 enum Which { basic, net, control, match, manip };
 
-struct Section
+// a value line for every row of each section, none of them the default:
+// odd texts, keys that are all different, the ends of the ranges
+const struct
 {
     const char* name;
-    const std::string& defaults;
-    // a value line for every row, none of them the default: odd texts, keys
-    // that are all different, the ends of the ranges
     std::vector<std::string> others;
+} sections[] = {
+    {"basic", {"5", "1", "4", "1", "1", "4", "64", "120", "2", "0", "0", "3", "1",
+               "0", "1", "0", "0", "1", "5", "15", "-45", "35", "1", "1", "1"}},
+    {"net", {"ボクサー太郎と次郎と三郎", "192.168.0.300", " spaced.example ", "matchmake",
+             "/a b/lobby.cgi", "20x0", "port", "0"}},
+    {"control", {"1", "2", "2", "left shift", "\\", "F1", "A", "[/]", "[0]", "1", "2", "q", "w", "e", "r",
+                 "t", "y", "u", "i", "o", "p", "[1]", "[3]", "[5]", "[7]"}},
+    {"match", {"12", "90", "2", "1", "2", "1", "5", "1", "2", "3", "1", "9"}},
+    {"manip", {"1", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12",
+               "1", "-4", "-8", "-12", "-16", "-20", "-24", "-28", "-32", "-36", "-40", "-44", "-50"}},
 };
-
-const Section sections[] = {
-    {"basic", basicDefaults, {"5", "1", "4", "1", "1", "4", "64", "120", "2", "0", "0", "3", "1",
-                              "0", "1", "0", "0", "1", "5", "15", "-45", "35", "1", "1", "1"}},
-    {"net", netDefaults, {"ボクサー太郎と次郎と三郎", "192.168.0.300", " spaced.example ", "matchmake",
-                          "/a b/lobby.cgi", "20x0", "port", "0"}},
-    {"control", controlDefaults,
-     {"1", "2", "2", "left shift", "\\", "F1", "A", "[/]", "[0]", "1", "2", "q", "w", "e", "r",
-      "t", "y", "u", "i", "o", "p", "[1]", "[3]", "[5]", "[7]"}},
-    {"match", matchDefaults, {"12", "90", "2", "1", "2", "1", "5", "1", "2", "3", "1", "9"}},
-    {"manip", manipDefaults,
-     {"1", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12",
-      "1", "-4", "-8", "-12", "-16", "-20", "-24", "-28", "-32", "-36", "-40", "-44", "-50"}},
-};
-
-std::string SectionWith(Which which, const std::vector<std::string>& values)
-{
-    return WithValues(sections[which].defaults, values);
-}
-
-const std::string header = Lines({"#Config File for Ringvald Ver 1.2.0 Release",
-                                  "#made by Configure for Ringvald Ver 1.2.0 Release"});
-
-// the list paths at their defaults; the comments above the second, fourth
-// and fifth value name other files than the values do, as the game has them
-const std::string configFiles = Lines({
-    "", "#Config Files", "#Replay Config File", "#Default ./Replay/replaycf.txt", "./Replay/replaycf.txt",
-    "#BGM Config File", "#Default ./BGM/bgmcf.txt", "./Font/fontcf.txt",
-    "#Image Config File", "#Default ./Image/imagecf.txt", "./Image/imagecf.txt",
-    "#Sound Effect Config File", "#Default ./SE/secf.txt", "./BGM/bgmcf.txt",
-    "#Font Config File", "#Default ./Font/fontcf.txt", "./SE/secf.txt",
-    "#Data Config File", "#Default ./Data/datacf.txt", "./Data/datacf.txt",
-    "#Think Config File", "#Default ./Data/thinkcf.txt", "./Data/thinkcf.txt", "", "#End of File",
-});
 
 // a section read from bytes, and written
 void Read(SettingTable& section, const std::string& bytes)
@@ -206,7 +132,7 @@ TEST_F(SectionPagesTest, ASectionEndingEarlyReadsTheRestAsZerosAndEmptyTexts)
         SCOPED_TRACE(sections[c.which].name);
         SettingTable& section = Section(c.which);
         const std::vector<std::string>& others = sections[c.which].others;
-        Read(section, SectionWith(c.which, others));
+        Read(section, Lines(others));
 
         std::vector<std::string> expected(others.begin(), others.begin() + c.given);
         Read(section, Lines(expected));
@@ -254,7 +180,7 @@ TEST_F(SectionPagesTest, AValueLineIsReadLikeStrtolAndWrittenAsTheControlHoldsIt
         SettingTable& section = Section(c.which);
         std::vector<std::string> values = sections[c.which].others;
         values.at(c.row) = c.line;
-        Read(section, SectionWith(c.which, values));
+        Read(section, Lines(values));
         EXPECT_EQ(section.GetNumber(c.row), c.held);
         if (c.held == -1)
             EXPECT_EQ(B(dynamic_cast<wxComboBox&>(*section.Control(c.row)).GetValue()), "");
@@ -271,11 +197,10 @@ TEST_F(SectionPagesTest, AValueLineIsReadLikeStrtolAndWrittenAsTheControlHoldsIt
 TEST_F(SectionPagesTest, InitialSettingsWriteTheWholeConfigTxt)
 {
     for (Which which : {basic, net, control, match, manip})
-        Read(Section(which), SectionWith(which, sections[which].others));
+        Read(Section(which), Lines(sections[which].others));
     SendMenu(window.Frame(), idInitialSettings);
     SendMenu(window.Frame(), idSave);
-    EXPECT_EQ(ReadFile("config.txt"), header + basicDefaults + netDefaults + controlDefaults +
-                                          matchDefaults + manipDefaults + configFiles);
+    EXPECT_EQ(ReadFile("config.txt"), InitialConfig());
 }
 
 // Every value goes to its own control and back to its own line, comments
@@ -285,11 +210,13 @@ TEST_F(SectionPagesTest, InitialSettingsWriteTheWholeConfigTxt)
 // that list, which is missing: the later paths stay at their defaults.)
 TEST_F(SectionPagesTest, ADocumentLoadedAndSavedAgainKeepsItsBytes)
 {
-    std::string document = header;
-    for (Which which : {basic, net, control, match, manip})
-        document += SectionWith(which, sections[which].others);
+    std::vector<std::string> values;
+    for (const auto& section : sections)
+        values.insert(values.end(), section.others.begin(), section.others.end());
+    const std::vector<std::string> initial = ValueLinesOf(InitialConfig());
+    values.insert(values.end(), initial.begin() + values.size(), initial.end());    // the list paths
+    std::string document = WithValues(InitialConfig(), values);
     const std::string replayPath = "\n./Replay/replaycf.txt\n";
-    document += configFiles;
     document.replace(document.find(replayPath), replayPath.size(),
                      "\n./Replay/\x83\x7b\x83\x4e\x83\x54\x81\x5b.txt\n");
     WriteFile("config.txt", document);
@@ -308,28 +235,19 @@ TEST_F(SectionPagesTest, ADocumentLoadedAndSavedAgainKeepsItsBytes)
 
 namespace
 {
-struct Preset
+// the rows a preset sets, and what each preset sets them to (-1: kept)
+const BasicRow presetRows[] = {resolution, mode,      partitions,  face,        shadows,   background,
+                               ringAds,    frameSkip, polygonFont, skipOpening, skipReplay};
+const struct
 {
     int menuId;
-    std::map<BasicRow, int> sets;    // every other row keeps its value
-};
-
-const Preset presets[] = {
-    {idUltraHighSpec,
-     {{resolution, 2}, {mode, 0}, {partitions, 10}, {face, 2}, {shadows, 1}, {background, 2},
-      {ringAds, 1}, {frameSkip, 1}, {polygonFont, 1}}},
-    {idHighSpec,
-     {{resolution, 1}, {mode, 0}, {partitions, 9}, {face, 2}, {shadows, 1}, {background, 2},
-      {ringAds, 1}, {frameSkip, 1}, {polygonFont, 1}}},
-    {idMiddleSpec,
-     {{resolution, 0}, {mode, 0}, {partitions, 6}, {face, 2}, {shadows, 1}, {background, 2},
-      {ringAds, 1}, {frameSkip, 1}, {polygonFont, 1}}},
-    {idLowSpec,
-     {{resolution, 0}, {mode, 0}, {partitions, 3}, {face, 1}, {shadows, 0}, {background, 1},
-      {ringAds, 1}, {frameSkip, 1}, {polygonFont, 0}, {skipOpening, 1}}},
-    {idUltraLowSpec,
-     {{resolution, 0}, {mode, 1}, {partitions, 2}, {face, 1}, {shadows, 0}, {background, 0},
-      {ringAds, 0}, {frameSkip, 2}, {polygonFont, 0}, {skipOpening, 1}, {skipReplay, 1}}},
+    int values[std::size(presetRows)];
+} presets[] = {
+    {idUltraHighSpec, {2, 0, 10, 2, 1, 2, 1, 1, 1, -1, -1}},
+    {idHighSpec, {1, 0, 9, 2, 1, 2, 1, 1, 1, -1, -1}},
+    {idMiddleSpec, {0, 0, 6, 2, 1, 2, 1, 1, 1, -1, -1}},
+    {idLowSpec, {0, 0, 3, 1, 0, 1, 1, 1, 0, 1, -1}},
+    {idUltraLowSpec, {0, 1, 2, 1, 0, 0, 0, 2, 0, 1, 1}},
 };
 
 // Two starting states that differ in every row: a preset that sets a row
@@ -347,7 +265,7 @@ TEST_F(SectionPagesTest, EachPresetSetsItsRowsAndKeepsEverythingElse)
     SendMenu(window.Frame(), idInitialSettings);
     ASSERT_TRUE(window.Frame().SaveConfig());
     const std::string saved = ReadFile("config.txt");
-    for (const Preset& preset : presets)
+    for (const auto& preset : presets)
         for (const std::vector<int>& start : startStates)
         {
             SCOPED_TRACE("menu id " + std::to_string(preset.menuId) + ", start " +
@@ -358,8 +276,9 @@ TEST_F(SectionPagesTest, EachPresetSetsItsRowsAndKeepsEverythingElse)
             SendMenu(window.Frame(), preset.menuId);
 
             std::vector<int> expected = start, held;
-            for (const auto& [row, value] : preset.sets)
-                expected[row] = value;
+            for (size_t i = 0; i < std::size(presetRows); ++i)
+                if (preset.values[i] != -1)
+                    expected[presetRows[i]] = preset.values[i];
             for (int row = 0; row < basicRows; ++row)
                 held.push_back(Section(basic).GetNumber(row));
             EXPECT_EQ(held, expected);

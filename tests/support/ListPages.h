@@ -1,38 +1,15 @@
-// What the tests of the list pages share: one page on a plain frame in a
-// scratch game directory, the paths its slots hold, the browse button of a
-// selector, and list files built from their values as the editor lays them out.
+// What the tests of the list pages share: the folders of a game directory,
+// the paths the slots hold, the browse button of a selector, and list files
+// built from their values as the editor lays them out.
 #pragma once
 
 #include <string>
 #include <vector>
 #include <wx/button.h>
-#include <wx/frame.h>
 
 #include "app/ListFile.h"
 #include "controls/myFileSelect.h"
 #include "support/GuiHelpers.h"
-
-template <class Page>
-class PageInTempDir
-{
-public:
-    // the folders are made in the scratch directory
-    explicit PageInTempDir(std::initializer_list<const char*> folders = {})
-        : frame(new wxFrame(nullptr, wxID_ANY, wxString(L"page"))), page(new Page(frame))
-    {
-        for (const char* folder : folders)
-            MakeDir(folder);
-    }
-    ~PageInTempDir()
-    {
-        frame->Destroy();
-        Pump(10);
-    }
-
-    TempDir dir;
-    wxFrame* frame;
-    Page* page;
-};
 
 inline void MakeGameFolders()
 {
@@ -101,6 +78,13 @@ inline std::string ReplayList(const std::string& saving, const std::string& maxi
                   "#Current Replay Number", current, "", "#Slot Replay Number",
                   std::to_string(paths.size()), ""}) +
            Entries("#Replay No. ", paths) + listEnd;
+}
+
+inline std::string FontList(const std::string& title, const std::string& titleSize, const std::string& system,
+                            const std::string& systemSize)
+{
+    return Lines({"#Config File for Fonts", "", "#Title Font", title, "#Title Font Size", titleSize,
+                  "#System Font", system, "#System Font Size", systemSize}) + listEnd;
 }
 
 // the members, then the 18 sparring values (partner 1's nine, then partner 2's)

@@ -45,19 +45,9 @@ std::string ReadFile(const std::string& name)
     return bytes.str();
 }
 
-bool FileExists(const std::string& name)
+std::string GoldenFile(const std::string& name)
 {
-    return std::filesystem::exists(name);
-}
-
-void MakeDir(const std::string& name)
-{
-    std::filesystem::create_directories(name);
-}
-
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    return Lines(std::vector<std::string>(lines));
+    return ReadFile((std::filesystem::path(__FILE__).parent_path() / "../e2e/golden" / name).string());
 }
 
 std::string Lines(const std::vector<std::string>& lines)

@@ -2,6 +2,7 @@
 // directory, and removed again with everything in it.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,11 @@ private:
 // whole files as bytes, relative to the working directory
 void WriteFile(const std::string& name, const std::string& bytes);
 std::string ReadFile(const std::string& name);
-bool FileExists(const std::string& name);
-void MakeDir(const std::string& name);
+inline bool FileExists(const std::string& name) { return std::filesystem::exists(name); }
+inline void MakeDir(const std::string& name) { std::filesystem::create_directories(name); }
+
+// a file of the game directory the end-to-end test expects (tests/e2e/golden)
+std::string GoldenFile(const std::string& name);
 
 // lines joined with a line feed after each, as the editor writes them
-std::string Lines(std::initializer_list<std::string> lines);
 std::string Lines(const std::vector<std::string>& lines);
