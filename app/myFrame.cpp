@@ -9,13 +9,14 @@
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
 
-#include "app/FileDialogRunner.h"
 #include "app/MenuId.h"
 #include "app/ProgramLauncher.h"
-#include "app/ProgramName.h"
 #include "app/StatusText.h"
 #include "app/myNotebook.h"
-#include "pages/BasicPage.h"
+#include "controls/FileDialogRunner.h"
+#include "settings/ConfigDocument.h"
+#include "settings/MachineSpec.h"
+#include "settings/ProgramName.h"
 
 namespace
 {
@@ -76,13 +77,13 @@ const Menu menus[] = {
 struct SpecPreset
 {
     int id;
-    void (BasicPage::*apply)();
+    MachineSpec spec;
 };
 
 const SpecPreset specPresets[] = {
-    {idUltraHighSpec, &BasicPage::SetUltraHighSpec}, {idHighSpec, &BasicPage::SetHighSpec},
-    {idMiddleSpec, &BasicPage::SetMiddleSpec},       {idLowSpec, &BasicPage::SetLowSpec},
-    {idUltraLowSpec, &BasicPage::SetUltraLowSpec},
+    {idUltraHighSpec, MachineSpec::ultraHigh}, {idHighSpec, MachineSpec::high},
+    {idMiddleSpec, MachineSpec::middle},       {idLowSpec, MachineSpec::low},
+    {idUltraLowSpec, MachineSpec::ultraLow},
 };
 }
 
@@ -124,8 +125,7 @@ myFrame::myFrame()
     Centre(wxBOTH);
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
 
-    notebook = new myNotebook(this);
-    document = std::make_unique<ConfigDocument>(*notebook);
+    notebook = new myNotebook(this, settings);
     CreateMenus();
     configPath = wxFileName(defaultConfigPath);
     LoadConfig();
@@ -161,20 +161,25 @@ void myFrame::LayoutControls()
 // the document
 // ----------------------------------------------------------------------------
 
+// The pages hand their edits back first: a load that stops early keeps
+// them for the steps it did not reach.
 bool myFrame::LoadConfig()
 {
-    const wxString failure = document->Load(configPath.GetFullPath());
-    if (!failure.empty())
-        SetStatusText(failure);
-    return failure.empty();
+    notebook->StoreEdits();
+    const std::optional<LoadStep> failure = ConfigDocument::Load(settings, configPath.GetFullPath());
+    notebook->ShowSettings();
+    if (failure)
+        SetStatusText(StatusText::LoadFailure(*failure));
+    return !failure;
 }
 
 bool myFrame::SaveConfig()
 {
-    const wxString failure = document->Save(configPath.GetFullPath());
-    if (!failure.empty())
-        SetStatusText(failure);
-    return failure.empty();
+    notebook->StoreEdits();
+    if (ConfigDocument::Save(settings, configPath.GetFullPath()))
+        return true;
+    SetStatusText(StatusText::cannotOpen);
+    return false;
 }
 
 bool myFrame::ChooseSavePath()
@@ -227,8 +232,9 @@ void myFrame::OnLoad(wxCommandEvent&)
 
 void myFrame::OnInitialSettings(wxCommandEvent&)
 {
-    for (myPage* page : notebook->Pages())
-        page->SetDefaults();
+    notebook->StoreEdits();
+    settings.SetDefaults();
+    notebook->ShowSettings();
 }
 
 void myFrame::OnQuitWithoutSaving(wxCommandEvent&)
@@ -281,13 +287,11 @@ void myFrame::OnBoxerEditor(wxCommandEvent&)
 
 void myFrame::OnSpecPreset(wxCommandEvent& event)
 {
-    // a named pointer, not notebook->basicPage->*: GCC 12 with
-    // -fsanitize=vptr calls a member pointer on the wrong object when the
-    // object expression is itself a member access
-    BasicPage* page = notebook->basicPage;
+    notebook->StoreEdits();
     for (const SpecPreset& preset : specPresets)
         if (preset.id == event.GetId())
-            (page->*preset.apply)();
+            ApplyMachineSpec(settings.basic, preset.spec);
+    notebook->ShowSettings();
 }
 
 void myFrame::OnAbout(wxCommandEvent&)

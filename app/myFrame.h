@@ -2,11 +2,10 @@
 // path of the configuration document, and every menu command.
 #pragma once
 
-#include <memory>
 #include <wx/filename.h>
 #include <wx/frame.h>
 
-#include "app/ConfigDocument.h"
+#include "settings/GameSettings.h"
 
 class myNotebook;
 class wxMenuBar;
@@ -24,6 +23,7 @@ public:
     bool ChooseSavePath();
 
     myNotebook* GetNotebook() const { return notebook; }
+    GameSettings& GetSettings() { return settings; }
     const wxFileName& GetConfigPath() const { return configPath; }
 
 private:
@@ -48,11 +48,12 @@ private:
 
     void OnCloseWindow(wxCloseEvent& event);
 
+    // every setting; the pages are views on it
+    GameSettings settings;
     myNotebook* notebook;
     wxMenuBar* menuBar;
     wxStatusBar* statusBar;
     wxFileName configPath;
-    std::unique_ptr<ConfigDocument> document;
 
     wxDECLARE_EVENT_TABLE();
 };

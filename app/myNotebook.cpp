@@ -1,5 +1,6 @@
 #include "app/myNotebook.h"
 
+#include "app/ProgramLauncher.h"
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
 #include "pages/BoxerPage.h"
@@ -9,27 +10,42 @@
 #include "pages/NetPage.h"
 #include "pages/ThinkPage.h"
 #include "pages/VisualPage.h"
+#include "settings/GameSettings.h"
 
 namespace
 {
 // in tab order
 const wchar_t* const tabTitles[] = {L"基本", L"通信", L"操作", L"試合", L"補整",
                                     L"音声", L"画像", L"ジム", L"作戦"};
+
+void StartBoxerEditor(const wxString& boxerFile)
+{
+    StartProgram(boxerEditorProgram, boxerFile);
+}
 }
 
-myNotebook::myNotebook(wxWindow* parent)
+wxBEGIN_EVENT_TABLE(myNotebook, wxNotebook)
+    EVT_NOTEBOOK_PAGE_CHANGING(wxID_ANY, myNotebook::OnPageChanging)
+    EVT_NOTEBOOK_PAGE_CHANGED(wxID_ANY, myNotebook::OnPageChanged)
+wxEND_EVENT_TABLE()
+
+myNotebook::myNotebook(wxWindow* parent, GameSettings& settings)
     : wxNotebook(parent, 0, wxDefaultPosition, wxDefaultSize, 0, wxString(L"notebook"))
 {
-    // each page becomes a tab from its own constructor (see TakePage)
-    basicPage = new BasicPage(this);
-    netPage = new NetPage(this);
-    controlPage = new ControlPage(this);
-    matchPage = new MatchPage(this);
-    manipPage = new ManipPage(this);
-    audioPage = new AudioPage(this);
-    visualPage = new VisualPage(this);
-    boxerPage = new BoxerPage(this);
-    thinkPage = new ThinkPage(this);
+    basicPage = new BasicPage(this, settings.basic);
+    netPage = new NetPage(this, settings.net);
+    controlPage = new ControlPage(this, settings.control);
+    matchPage = new MatchPage(this, settings.match, settings.replayList);
+    manipPage = new ManipPage(this, settings.manip);
+    audioPage = new AudioPage(this, settings.bgmList, settings.seList);
+    visualPage = new VisualPage(this, settings.imageList, settings.fontList);
+    boxerPage = new BoxerPage(this, settings.boxerList, StartBoxerEditor);
+    thinkPage = new ThinkPage(this, settings.thinkList);
+
+    const std::vector<myPage*> pages = Pages();
+    for (size_t tab = 0; tab < pages.size(); ++tab)
+        AddPage(pages[tab], tabTitles[tab]);
+    pages.front()->Build();
 }
 
 std::vector<myPage*> myNotebook::Pages() const
@@ -38,8 +54,28 @@ std::vector<myPage*> myNotebook::Pages() const
             audioPage, visualPage, boxerPage,   thinkPage};
 }
 
-void myNotebook::TakePage(myPage* page)
+void myNotebook::ShowSettings()
 {
-    const size_t count = GetPageCount();
-    AddPage(page, count < WXSIZEOF(tabTitles) ? wxString(tabTitles[count]) : wxString());
+    for (myPage* page : Pages())
+        page->ShowSettings();
+}
+
+void myNotebook::StoreEdits()
+{
+    for (myPage* page : Pages())
+        page->StoreEdits();
+}
+
+void myNotebook::OnPageChanging(wxBookCtrlEvent& event)
+{
+    if (event.GetOldSelection() != wxNOT_FOUND)
+        Pages().at(event.GetOldSelection())->StoreEdits();
+    event.Skip();
+}
+
+void myNotebook::OnPageChanged(wxBookCtrlEvent& event)
+{
+    if (event.GetSelection() != wxNOT_FOUND)
+        Pages().at(event.GetSelection())->Build();
+    event.Skip();
 }

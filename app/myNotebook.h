@@ -1,9 +1,14 @@
 // The nine settings pages as tabs, and the one pointer to each page.
+//
+// The pages are views on the settings the main window owns. Each is made
+// empty and builds its controls when it is first shown; only the first page
+// is built at once.
 #pragma once
 
 #include <vector>
 #include <wx/notebook.h>
 
+struct GameSettings;
 class myPage;
 class BasicPage;
 class NetPage;
@@ -18,16 +23,14 @@ class ThinkPage;
 class myNotebook : public wxNotebook
 {
 public:
-    explicit myNotebook(wxWindow* parent);
+    myNotebook(wxWindow* parent, GameSettings& settings);
 
     // in tab order
     std::vector<myPage*> Pages() const;
 
-    // Makes a page the next tab; the page calls it from the skeleton's
-    // constructor, while it is still empty. A page added once its controls
-    // exist is taken out of the notebook and put back in, and GTK restyles
-    // every control of it both times.
-    void TakePage(myPage* page);
+    // every built page: the settings into its controls, or its edits back
+    void ShowSettings();
+    void StoreEdits();
 
     BasicPage* basicPage;
     NetPage* netPage;
@@ -38,4 +41,10 @@ public:
     VisualPage* visualPage;
     BoxerPage* boxerPage;
     ThinkPage* thinkPage;
+
+private:
+    void OnPageChanging(wxBookCtrlEvent& event);
+    void OnPageChanged(wxBookCtrlEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
 };

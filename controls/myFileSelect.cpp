@@ -6,7 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
-#include "app/FileDialogRunner.h"
+#include "controls/FileDialogRunner.h"
 #include "controls/CommonLook.h"
 
 namespace
@@ -75,6 +75,11 @@ void myFileSelect::SetPath(const wxString& path)
     textCtrl->SetInsertionPointEnd();
 }
 
+bool myFileSelect::IsEdited() const
+{
+    return textCtrl->IsModified();
+}
+
 // ----------------------------------------------------------------------------
 // browsing
 // ----------------------------------------------------------------------------
@@ -92,6 +97,7 @@ void myFileSelect::OnBrowse(wxCommandEvent& event)
         if (relativeMode)
             chosen.MakeRelativeTo(wxString());    // to the working directory
         SetPath(chosen.GetFullPath());
+        textCtrl->MarkDirty();
         pathChosen = true;
     }
     event.Skip();    // the page's button handler runs next

@@ -10,16 +10,17 @@
 class wxButton;
 class wxTextCtrl;
 
-// what every selector shows before the first defaults or load
-inline const wchar_t unfilledPathText[] = L".\\";
-
 class myFileSelect : public wxPanel
 {
 public:
     myFileSelect(wxWindow* parent, const wxString& initialText);
 
     wxString GetPath() const;
+    // setting a path from code is not an edit
     void SetPath(const wxString& path);
+    // true when the user typed in the field or chose a file since the last
+    // SetPath
+    bool IsEdited() const;
 
     // set by the page right after construction
     wxString wildcard;

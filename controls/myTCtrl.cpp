@@ -86,7 +86,10 @@ void myTCtrl::OnKeyDown(wxKeyEvent& event)
     if (name.empty())
         event.Skip();    // named, or ignored, at the character stage
     else
+    {
         SetValue(name);
+        MarkDirty();    // a key pressed is an edit, unlike a name put in from code
+    }
 }
 
 void myTCtrl::OnChar(wxKeyEvent& event)
@@ -94,7 +97,10 @@ void myTCtrl::OnChar(wxKeyEvent& event)
     // never skipped: no character reaches the text control's own editing
     const wxString name = CharacterKeyName(event.GetUnicodeKey());
     if (!name.empty())
+    {
         SetValue(name);
+        MarkDirty();
+    }
 }
 
 // not skipped: the text control never sees these

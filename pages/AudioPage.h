@@ -2,48 +2,33 @@
 // slots), two list files named in config.txt.
 #pragma once
 
-#include "app/SlotTable.h"
-#include "app/myPage.h"
+#include "pages/ListPathField.h"
+#include "pages/SlotControls.h"
+#include "pages/myPage.h"
 
-class myFileSelect;
-class myLabel;
-class wxTextInputStream;
-class wxTextOutputStream;
+class FixedList;
 
 class AudioPage : public myPage
 {
 public:
-    explicit AudioPage(wxWindow* parent);
+    AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList);
 
-    void SetDefaults() override;
-
-    bool WriteBgmListPath(wxTextOutputStream& out);
-    bool ReadBgmListPath(wxTextInputStream& in);
-    bool WriteBgmListFile();
-    bool ReadBgmListFile();
-
-    bool WriteSeListPath(wxTextOutputStream& out);
-    bool ReadSeListPath(wxTextInputStream& in);
-    bool WriteSeListFile();
-    bool ReadSeListFile();
-
-    myFileSelect* BgmListSelector() const { return bgmList; }
-    myFileSelect* SeListSelector() const { return seList; }
-    const Slots& BgmSlots() const { return bgm.Selectors(); }
-    const Slots& SeSlots() const { return se.Selectors(); }
+    myFileSelect* BgmListSelector() const { return bgmPath.Selector(); }
+    myFileSelect* SeListSelector() const { return sePath.Selector(); }
+    const std::vector<myFileSelect*>& BgmSlots() const { return bgm.Selectors(); }
+    const std::vector<myFileSelect*>& SeSlots() const { return se.Selectors(); }
 
 private:
-    void CreateControls();
-    void LayoutControls();
+    void CreateControls() override;
+    void TransferToControls() override;
+    void TransferFromControls() override;
 
     void OnButtonClicked(wxCommandEvent& event);
 
-    myLabel* bgmListLabel;
-    myLabel* seListLabel;
-    myFileSelect* bgmList;
-    myFileSelect* seList;
-    SlotTable bgm;
-    SlotTable se;
+    ListPathField bgmPath;
+    ListPathField sePath;
+    SlotControls bgm;
+    SlotControls se;
 
     wxDECLARE_EVENT_TABLE();
 };

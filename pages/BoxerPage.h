@@ -1,48 +1,38 @@
 // The gym tab: thirty member boxer files, each with a button that opens it
-// in the boxer editor, kept in the boxer data list with two sparring
-// partners the page carries without controls.
+// in the boxer editor, kept in the boxer data list.
 #pragma once
 
-#include "app/SlotTable.h"
-#include "app/myPage.h"
+#include <functional>
 
-class myFileSelect;
-class myLabel;
-class wxTextInputStream;
-class wxTextOutputStream;
+#include "pages/ListPathField.h"
+#include "pages/SlotControls.h"
+#include "pages/myPage.h"
+
+class BoxerList;
+
+// starts the boxer editor with one boxer file
+using BoxerEditorStarter = std::function<void(const wxString& boxerFile)>;
 
 class BoxerPage : public myPage
 {
 public:
-    explicit BoxerPage(wxWindow* parent);
+    BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter startBoxerEditor);
 
-    static constexpr int partnerCount = 2;
-    static constexpr int partnerValueCount = 9;
-
-    void SetDefaults() override;
-
-    bool WriteListPath(wxTextOutputStream& out);
-    bool ReadListPath(wxTextInputStream& in);
-    bool WriteListFile();
-    bool ReadListFile();
-
-    myFileSelect* ListSelector() const { return list; }
-    const Slots& MemberSlots() const { return members.Selectors(); }
+    myFileSelect* ListSelector() const { return listPath.Selector(); }
+    const std::vector<myFileSelect*>& MemberSlots() const { return members.Selectors(); }
     const std::vector<wxWindow*>& MemberButtons() const { return members.Captions(); }
-    // partner 0 or 1, value index in file order (height first)
-    int Sparring(int partner, int index) const { return sparring[partner][index]; }
 
 private:
-    void CreateControls();
-    void LayoutControls();
+    void CreateControls() override;
+    void TransferToControls() override;
+    void TransferFromControls() override;
 
     void OnButtonClicked(wxCommandEvent& event);
 
-    myLabel* listLabel;
-    myFileSelect* list;
-    SlotTable members;
-    // read from the list file and written back as read
-    int sparring[partnerCount][partnerValueCount];
+    BoxerList& boxerList;
+    BoxerEditorStarter startBoxerEditor;
+    ListPathField listPath;
+    SlotControls members;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,38 +1,29 @@
 // The strategy tab: fifteen think files kept in the think list.
 #pragma once
 
-#include "app/SlotTable.h"
-#include "app/myPage.h"
+#include "pages/ListPathField.h"
+#include "pages/SlotControls.h"
+#include "pages/myPage.h"
 
-class myFileSelect;
-class myLabel;
-class wxTextInputStream;
-class wxTextOutputStream;
+class ThinkList;
 
 class ThinkPage : public myPage
 {
 public:
-    explicit ThinkPage(wxWindow* parent);
+    ThinkPage(wxWindow* parent, ThinkList& thinkList);
 
-    void SetDefaults() override;
-
-    bool WriteListPath(wxTextOutputStream& out);
-    bool ReadListPath(wxTextInputStream& in);
-    bool WriteListFile();
-    bool ReadListFile();
-
-    myFileSelect* ListSelector() const { return list; }
-    const Slots& EntrySlots() const { return entries.Selectors(); }
+    myFileSelect* ListSelector() const { return listPath.Selector(); }
+    const std::vector<myFileSelect*>& EntrySlots() const { return entries.Selectors(); }
 
 private:
-    void CreateControls();
-    void LayoutControls();
+    void CreateControls() override;
+    void TransferToControls() override;
+    void TransferFromControls() override;
 
     void OnButtonClicked(wxCommandEvent& event);
 
-    myLabel* listLabel;
-    myFileSelect* list;
-    SlotTable entries;
+    ListPathField listPath;
+    SlotControls entries;
 
     wxDECLARE_EVENT_TABLE();
 };

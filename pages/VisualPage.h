@@ -2,62 +2,38 @@
 // and their sizes), two list files named in config.txt.
 #pragma once
 
-#include <vector>
+#include "pages/ListPathField.h"
+#include "pages/SettingControls.h"
+#include "pages/SlotControls.h"
+#include "pages/myPage.h"
 
-#include "app/SlotTable.h"
-#include "app/myPage.h"
-
-class myFileSelect;
-class myLabel;
-class mySlider;
-class wxTextInputStream;
-class wxTextOutputStream;
+class FixedList;
+class FontList;
 
 class VisualPage : public myPage
 {
 public:
-    explicit VisualPage(wxWindow* parent);
+    VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList);
 
-    // the fonts, in list order
-    enum Font
-    {
-        titleFont,
-        systemFont
-    };
-
-    void SetDefaults() override;
-
-    bool WriteImageListPath(wxTextOutputStream& out);
-    bool ReadImageListPath(wxTextInputStream& in);
-    bool WriteImageListFile();
-    bool ReadImageListFile();
-
-    bool WriteFontListPath(wxTextOutputStream& out);
-    bool ReadFontListPath(wxTextInputStream& in);
-    bool WriteFontListFile();
-    bool ReadFontListFile();
-
-    myFileSelect* ImageListSelector() const { return imageList; }
-    myFileSelect* FontListSelector() const { return fontList; }
-    const Slots& ImageSlots() const { return images.Selectors(); }
-    myFileSelect* FontPath(Font font) const { return fontPaths.at(font); }
-    mySlider* FontSize(Font font) const { return fontSizes.at(font); }
+    myFileSelect* ImageListSelector() const { return imagePath.Selector(); }
+    myFileSelect* FontListSelector() const { return fontPath.Selector(); }
+    const std::vector<myFileSelect*>& ImageSlots() const { return images.Selectors(); }
+    // by FontList::Font
+    myFileSelect* FontPath(int font) const { return fontPaths.Selectors().at(font); }
+    wxWindow* FontSize(int font) const { return fontSizes.Control(font); }
 
 private:
-    void CreateControls();
-    void LayoutControls();
+    void CreateControls() override;
+    void TransferToControls() override;
+    void TransferFromControls() override;
 
     void OnButtonClicked(wxCommandEvent& event);
 
-    myLabel* imageListLabel;
-    myLabel* fontListLabel;
-    myFileSelect* imageList;
-    myFileSelect* fontList;
-    SlotTable images;
-    // per font: the path caption, then the size caption
-    std::vector<myLabel*> fontLabels;
-    std::vector<myFileSelect*> fontPaths;
-    std::vector<mySlider*> fontSizes;
+    ListPathField imagePath;
+    ListPathField fontPath;
+    SlotControls images;
+    SlotControls fontPaths;
+    SettingControls fontSizes;
 
     wxDECLARE_EVENT_TABLE();
 };

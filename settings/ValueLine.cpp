@@ -1,9 +1,9 @@
-#include "app/ValueLine.h"
+#include "settings/ValueLine.h"
 
 #include <climits>
 #include <wx/txtstrm.h>
 
-#include "app/Utf8InputStream.h"
+#include "settings/Utf8InputStream.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "app/TextFileReader.h"
+#include "settings/TextFileReader.h"
 
 #include <wx/filefn.h>
 #include <wx/log.h>

@@ -1,4 +1,4 @@
-#include "app/FileDialogRunner.h"
+#include "controls/FileDialogRunner.h"
 
 #include <wx/filedlg.h>
 

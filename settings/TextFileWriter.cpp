@@ -1,4 +1,4 @@
-#include "app/TextFileWriter.h"
+#include "settings/TextFileWriter.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "app/PageLayout.h"
+#include "pages/PageLayout.h"
 
 #include <wx/scrolwin.h>
 #include <wx/statbox.h>

@@ -13,7 +13,7 @@
 #include <wx/txtstrm.h>
 #include <wx/wfstream.h>
 
-#include "app/Utf8InputStream.h"
+#include "settings/Utf8InputStream.h"
 
 class TextFileReader
 {

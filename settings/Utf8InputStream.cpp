@@ -1,4 +1,4 @@
-#include "app/Utf8InputStream.h"
+#include "settings/Utf8InputStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,4 @@
-#include "app/myPage.h"
-
-#include "app/myNotebook.h"
+#include "pages/myPage.h"
 
 namespace
 {
@@ -14,6 +12,27 @@ myPage::myPage(wxWindow* parent)
                        wxHSCROLL | wxVSCROLL)
 {
     SetScrollRate(scrollStep, scrollStep);
-    if (auto* notebook = dynamic_cast<myNotebook*>(parent))
-        notebook->TakePage(this);
+}
+
+void myPage::Build()
+{
+    if (built)
+        return;
+    Freeze();
+    CreateControls();
+    built = true;
+    TransferToControls();
+    Thaw();
+}
+
+void myPage::ShowSettings()
+{
+    if (built)
+        TransferToControls();
+}
+
+void myPage::StoreEdits()
+{
+    if (built)
+        TransferFromControls();
 }

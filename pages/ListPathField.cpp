@@ -1,0 +1,38 @@
+#include "pages/ListPathField.h"
+
+#include "controls/myFileSelect.h"
+#include "controls/myLabel.h"
+#include "settings/ListFile.h"
+
+ListPathField::ListPathField(ListFile& list)
+    : list(list)
+{
+}
+
+void ListPathField::Create(wxWindow* page, const wxString& startDir)
+{
+    label = new myLabel(page, listFileCaption);
+    selector = new myFileSelect(page, wxString());
+    selector->startDir = startDir;
+}
+
+void ListPathField::ShowSettings()
+{
+    selector->SetPath(list.path);
+}
+
+void ListPathField::StoreEdits()
+{
+    if (selector->IsEdited())
+        list.path = selector->GetPath();
+}
+
+bool ListPathField::ReloadIfChosen()
+{
+    if (!selector->pathChosen)
+        return false;
+    selector->pathChosen = false;
+    list.path = selector->GetPath();
+    list.ReadFile();
+    return true;
+}

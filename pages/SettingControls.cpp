@@ -1,0 +1,97 @@
+#include "pages/SettingControls.h"
+
+#include "controls/myCBox.h"
+#include "controls/myInput.h"
+#include "controls/myLabel.h"
+#include "controls/mySlider.h"
+#include "controls/myTCtrl.h"
+#include "settings/SettingSection.h"
+
+namespace
+{
+wxWindow* CreateControl(wxWindow* page, const Setting& setting)
+{
+    switch (setting.kind)
+    {
+    case Setting::choice:
+    {
+        auto* box = new myCBox(page);
+        for (const wxString& choice : setting.choices)
+            box->Append(choice);
+        box->FitChoices();
+        return box;
+    }
+    case Setting::number:
+        return new mySlider(page, setting.min, setting.max, setting.step);
+    case Setting::text:
+        return new myInput(page);
+    case Setting::key:
+        return new myTCtrl(page);
+    }
+    return nullptr;
+}
+}
+
+SettingControls::SettingControls(SettingSection& section)
+    : section(section), captions(section.Size()), controls(section.Size())
+{
+}
+
+void SettingControls::CreateControls(wxWindow* page)
+{
+    for (size_t group = 0; group < section.Groups().size(); ++group)
+    {
+        for (size_t row = 0; row < section.Size(); ++row)
+            if (section.At(row).group == static_cast<int>(group))
+                captions[row] = new myLabel(page, section.At(row).caption);
+        for (size_t row = 0; row < section.Size(); ++row)
+            if (section.At(row).group == static_cast<int>(group))
+                controls[row] = CreateControl(page, section.At(row));
+    }
+}
+
+void SettingControls::LayoutControls(PageLayout& layout, std::vector<int> groupOrder) const
+{
+    const std::vector<SettingGroup>& groups = section.Groups();
+    if (groupOrder.empty())
+        for (size_t group = 0; group < groups.size(); ++group)
+            groupOrder.push_back(static_cast<int>(group));
+    for (int group : groupOrder)
+    {
+        wxSizer* box = layout.AddGroup(groups.at(group).column, groups.at(group).title);
+        for (size_t row = 0; row < section.Size(); ++row)
+            if (section.At(row).group == group)
+                layout.AddRow(box, captions[row], controls[row]);
+    }
+}
+
+void SettingControls::ShowSettings()
+{
+    for (size_t row = 0; row < section.Size(); ++row)
+    {
+        wxWindow* control = controls[row];
+        if (auto* box = dynamic_cast<myCBox*>(control))
+            box->SetSelection(section.Number(row));
+        else if (auto* slider = dynamic_cast<mySlider*>(control))
+            slider->SetValue(section.Number(row));
+        else if (auto* field = dynamic_cast<wxTextCtrl*>(control))
+            field->ChangeValue(section.Text(row));
+    }
+}
+
+// A text goes back only when the user changed it: a field shows at most
+// 65,535 characters (GTK's limit for an entry), and a longer text read from
+// a file stays whole unless it is edited.
+void SettingControls::StoreEdits()
+{
+    for (size_t row = 0; row < section.Size(); ++row)
+    {
+        wxWindow* control = controls[row];
+        if (auto* box = dynamic_cast<myCBox*>(control))
+            section.SetNumber(row, box->GetSelection());
+        else if (auto* slider = dynamic_cast<mySlider*>(control))
+            section.SetNumber(row, slider->GetValue());
+        else if (auto* field = dynamic_cast<wxTextCtrl*>(control); field && field->IsModified())
+            section.SetText(row, field->GetValue());
+    }
+}

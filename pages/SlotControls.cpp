@@ -1,0 +1,66 @@
+#include "pages/SlotControls.h"
+
+#include "controls/myButton.h"
+#include "controls/myFileSelect.h"
+#include "controls/myLabel.h"
+#include "settings/SlotList.h"
+
+SlotControls::SlotControls(SlotList& slots, SlotFiles files)
+    : slots(slots), files(std::move(files))
+{
+}
+
+void SlotControls::CreateLabels(wxWindow* page)
+{
+    for (size_t slot = 0; slot < slots.Size(); ++slot)
+        captions.push_back(new myLabel(page, slots.Row(slot).caption));
+}
+
+void SlotControls::CreateButtons(wxWindow* page)
+{
+    for (size_t slot = 0; slot < slots.Size(); ++slot)
+        captions.push_back(new myButton(page, slots.Row(slot).caption));
+}
+
+void SlotControls::CreateSelectors(wxWindow* page)
+{
+    for (size_t slot = 0; slot < slots.Size(); ++slot)
+    {
+        auto* selector = new myFileSelect(page, wxString());
+        selector->message = files.message;
+        selector->wildcard = files.wildcard;
+        selector->startDir = files.startDir;
+        selectors.push_back(selector);
+    }
+}
+
+void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const
+{
+    for (size_t slot = first; slot < end && slot < selectors.size(); ++slot)
+        layout.AddRow(group, captions.at(slot), selectors.at(slot));
+}
+
+void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group) const
+{
+    LayoutRows(layout, group, 0, selectors.size());
+}
+
+void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group,
+                              PageLayout::RowAlignment alignment) const
+{
+    for (size_t slot = 0; slot < selectors.size(); ++slot)
+        layout.AddRow(group, captions.at(slot), selectors.at(slot), alignment);
+}
+
+void SlotControls::ShowSettings()
+{
+    for (size_t slot = 0; slot < selectors.size(); ++slot)
+        selectors[slot]->SetPath(slots.Path(slot));
+}
+
+void SlotControls::StoreEdits()
+{
+    for (size_t slot = 0; slot < selectors.size(); ++slot)
+        if (selectors[slot]->IsEdited())
+            slots.SetPath(slot, selectors[slot]->GetPath());
+}

@@ -1,0 +1,51 @@
+// The controls of one list's slots on its page: a caption (a label, or a
+// button for the gym's members) and a path selector per slot.
+#pragma once
+
+#include <vector>
+#include <wx/string.h>
+
+#include "pages/PageLayout.h"
+
+class SlotList;
+class myFileSelect;
+class wxSizer;
+class wxWindow;
+
+// what the browse dialog of every slot of a list offers
+struct SlotFiles
+{
+    wxString message;
+    wxString wildcard;
+    wxString startDir;
+};
+
+class SlotControls
+{
+public:
+    SlotControls(SlotList& slots, SlotFiles files);
+
+    // the captions as labels, or as buttons; then the selectors
+    void CreateLabels(wxWindow* page);
+    void CreateButtons(wxWindow* page);
+    void CreateSelectors(wxWindow* page);
+
+    // rows first .. end - 1 as rows of the group
+    void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
+    void LayoutRows(PageLayout& layout, wxSizer* group) const;
+    // every row, aligned otherwise than the page's other rows
+    void LayoutRows(PageLayout& layout, wxSizer* group, PageLayout::RowAlignment alignment) const;
+
+    // the paths into the selectors, and the ones the user changed back
+    void ShowSettings();
+    void StoreEdits();
+
+    const std::vector<myFileSelect*>& Selectors() const { return selectors; }
+    const std::vector<wxWindow*>& Captions() const { return captions; }
+
+private:
+    SlotList& slots;
+    SlotFiles files;
+    std::vector<wxWindow*> captions;
+    std::vector<myFileSelect*> selectors;
+};

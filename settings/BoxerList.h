@@ -1,0 +1,27 @@
+// The boxer data list (the gym page): thirty member boxer files, counted,
+// and two sparring partners that no page shows, written back as read.
+#pragma once
+
+#include "settings/ListFile.h"
+#include "settings/SlotList.h"
+
+class BoxerList : public ListFile
+{
+public:
+    BoxerList();
+
+    static constexpr int partnerCount = 2;
+    static constexpr int partnerValueCount = 9;
+
+    // the default path and free members, then whatever the default list
+    // holds; without it the members stay free
+    void SetDefaults() override;
+    void Write(wxTextOutputStream& out) const override;
+    // the sparring values are the value lines after the paths the count
+    // names, whatever those lines hold
+    void Read(wxTextInputStream& in) override;
+
+    SlotList members;
+    // partner 0 or 1, value index in file order (height first)
+    int sparring[partnerCount][partnerValueCount];
+};

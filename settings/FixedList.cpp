@@ -1,0 +1,90 @@
+#include "settings/FixedList.h"
+
+#include "settings/ValueLine.h"
+
+FixedList::FixedList(const wxString& defaultPath, const wxString& header,
+                     std::vector<SlotRow> rows)
+    : ListFile(defaultPath), slots(std::move(rows)), header(header)
+{
+}
+
+// Only the values: the list file itself is neither read nor written.
+void FixedList::SetDefaults()
+{
+    path = defaultPath;
+    slots.SetDefaults();
+}
+
+void FixedList::Write(wxTextOutputStream& out) const
+{
+    WriteLine(out, header);
+    WriteLine(out, wxString());
+    slots.WriteFixed(out);
+    WriteEndOfFile(out);
+}
+
+void FixedList::Read(wxTextInputStream& in)
+{
+    slots.ReadFixed(in);
+}
+
+// ----------------------------------------------------------------------------
+// the three fixed lists
+// ----------------------------------------------------------------------------
+
+namespace
+{
+// the comment above each path numbered from 1 by a "%d" format
+std::vector<SlotRow> Numbered(std::vector<SlotRow> rows, const wchar_t* commentFormat)
+{
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i].comment = wxString::Format(commentFormat, static_cast<int>(i + 1));
+    return rows;
+}
+}
+
+FixedList ImageList()
+{
+    return FixedList(L"./Image/imagecf.txt", L"#Config File for Images",
+                     {
+                         {L"キャンバス", L"./Image/canvas.jpg", L"#Ring Canvas Image"},
+                         {L"顔", L"./Image/henoheno.png", L"#Face Image"},
+                         {L"背景", L"./Image/background.jpg", L"#Background Image"},
+                         {L"床", L"./Image/floor.jpg", L"#Floor Image"},
+                         {L"天井", L"./Image/roof.jpg", L"#Roof Image"},
+                         {L"コーナー広告", L"./Image/ads.png", L"#Ring Ad's Image"},
+                     });
+}
+
+FixedList BgmList()
+{
+    return FixedList(L"./BGM/bgmcf.txt", L"#Config File for BGM's",
+                     Numbered(
+                         {
+                             {L"タイトル", L"./BGM/selectgm.mid", wxString()},
+                             {L"トレーニング", L"./BGM/kokorogm.mid", wxString()},
+                             {L"試合", L"./BGM/cumugm.mid", wxString()},
+                         },
+                         L"#BGM No. %d"));
+}
+
+FixedList SeList()
+{
+    return FixedList(L"./SE/secf.txt", L"#Config File for SE's",
+                     Numbered(
+                         {
+                             {L"ゴング", L"./SE/gong.wav", wxString()},
+                             {L"試合終了", L"./SE/ko.wav", wxString()},
+                             {L"左スイング", L"./SE/sha00.wav", wxString()},
+                             {L"右スイング", L"./SE/swing29.wav", wxString()},
+                             {L"ダッシュ", L"./SE/qu.ogg", wxString()},
+                             {L"あごヒット", L"./SE/gun08.wav", wxString()},
+                             {L"顔ヒット", L"./SE/hit_p01_c.wav", wxString()},
+                             {L"腹ヒット", L"./SE/hit_s07_a.wav", wxString()},
+                             {L"ブロック", L"./SE/bosu00.wav", wxString()},
+                             {L"ボックス", L"./SE/box.ogg", wxString()},
+                             {L"ブレイク", L"./SE/break.ogg", wxString()},
+                             {L"ダウン", L"./SE/down.ogg", wxString()},
+                         },
+                         L"#Sound Effect No. %d"));
+}

@@ -1,0 +1,26 @@
+// A list whose every slot has its line (the images, the music, the sound
+// effects): a header, an empty line, a comment and a path per slot, the end
+// marker.
+#pragma once
+
+#include "settings/ListFile.h"
+#include "settings/SlotList.h"
+
+class FixedList : public ListFile
+{
+public:
+    FixedList(const wxString& defaultPath, const wxString& header, std::vector<SlotRow> rows);
+
+    void SetDefaults() override;
+    void Write(wxTextOutputStream& out) const override;
+    void Read(wxTextInputStream& in) override;
+
+    SlotList slots;
+
+private:
+    const wxString header;
+};
+
+FixedList ImageList();
+FixedList BgmList();
+FixedList SeList();

@@ -1,0 +1,63 @@
+#include "settings/FontList.h"
+
+#include "settings/ValueLine.h"
+
+namespace
+{
+const int sizeMin = 8, sizeMax = 128, sizeStep = 4;
+
+std::vector<SlotRow> Paths()
+{
+    return {
+        {L"タイトル", wxString(), L"#Title Font"},
+        {L"システム", wxString(), L"#System Font"},
+    };
+}
+
+SettingSection Sizes()
+{
+    return SettingSection({{L"フォント", 1}},
+                          {
+                              NumberSetting("titleSize", 0, L"サイズ(タイトル)", sizeMin, sizeMax,
+                                            sizeStep, sizeMin, {L"#Title Font Size"}),
+                              NumberSetting("systemSize", 0, L"サイズ(システム)", sizeMin,
+                                            sizeMax, sizeStep, sizeMin, {L"#System Font Size"}),
+                          });
+}
+}
+
+FontList::FontList()
+    : ListFile(L"./Font/fontcf.txt"), paths(Paths()), sizes(Sizes())
+{
+}
+
+void FontList::SetDefaults()
+{
+    path = defaultPath;
+    ReadFile();
+}
+
+void FontList::Write(wxTextOutputStream& out) const
+{
+    WriteLine(out, L"#Config File for Fonts");
+    WriteLine(out, wxString());
+    for (size_t font = 0; font < fontCount; ++font)
+    {
+        WriteLine(out, paths.Row(font).comment);
+        WriteTextValue(out, paths.Path(font));
+        for (const wxString& comment : sizes.At(font).comments)
+            WriteLine(out, comment);
+        WriteIntValue(out, sizes.Number(font));
+    }
+    WriteEndOfFile(out);
+}
+
+// a size goes in through its range, as its slider would hold it
+void FontList::Read(wxTextInputStream& in)
+{
+    for (size_t font = 0; font < fontCount; ++font)
+    {
+        paths.SetPath(font, ReadTextValue(in));
+        sizes.SetNumber(font, ReadIntValue(in));
+    }
+}

@@ -1,0 +1,30 @@
+// The font list: the title font and the system font, each a path and a
+// size. The fonts have no defaults of their own: they come from the
+// default font list.
+#pragma once
+
+#include "settings/ListFile.h"
+#include "settings/SettingSection.h"
+#include "settings/SlotList.h"
+
+class FontList : public ListFile
+{
+public:
+    FontList();
+
+    // the default path, then whatever the default list holds; without it
+    // the fonts keep their values
+    void SetDefaults() override;
+    void Write(wxTextOutputStream& out) const override;
+    void Read(wxTextInputStream& in) override;
+
+    enum Font
+    {
+        titleFont,
+        systemFont,
+        fontCount
+    };
+
+    SlotList paths;          // by Font
+    SettingSection sizes;    // by Font: "titleSize", "systemSize"
+};

@@ -1,0 +1,44 @@
+// Every setting of the game, as data: the five sections of config.txt and
+// the seven list files it names. The pages show it and hand their edits
+// back; ConfigDocument reads and writes it.
+#pragma once
+
+#include <vector>
+
+#include "settings/BoxerList.h"
+#include "settings/FixedList.h"
+#include "settings/FontList.h"
+#include "settings/ReplayList.h"
+#include "settings/SettingSection.h"
+#include "settings/ThinkList.h"
+
+struct GameSettings
+{
+    // every value as its control holds it before anything is put in: no
+    // choice, sliders at the end of their range nearest 0, empty texts and
+    // key names, paths ".\"
+    GameSettings();
+
+    // the initial settings, in tab order (the font, boxer data and think
+    // lists take theirs from their default list files)
+    void SetDefaults();
+
+    // the order of their paths in config.txt, and of saving them: replay,
+    // font, image, music, sound effect, boxer data, think
+    std::vector<ListFile*> Lists();
+    std::vector<const ListFile*> Lists() const;
+
+    SettingSection basic;
+    SettingSection net;
+    SettingSection control;
+    SettingSection match;
+    SettingSection manip;
+
+    ReplayList replayList;
+    FontList fontList;
+    FixedList imageList;
+    FixedList bgmList;
+    FixedList seList;
+    BoxerList boxerList;
+    ThinkList thinkList;
+};

@@ -1,0 +1,39 @@
+#include "settings/ListFile.h"
+
+#include "settings/SlotList.h"
+#include "settings/TextFileReader.h"
+#include "settings/TextFileWriter.h"
+#include "settings/ValueLine.h"
+
+ListFile::ListFile(const wxString& defaultPath)
+    : path(unfilledPath), defaultPath(defaultPath)
+{
+}
+
+bool ListFile::ReadFile()
+{
+    TextFileReader file(path);
+    if (!file.IsOpened())
+        return false;
+    Read(file.Stream());
+    return true;
+}
+
+bool ListFile::WriteFile() const
+{
+    TextFileWriter file(path);
+    if (!file.IsOpened())
+        return false;
+    Write(file.Stream());
+    return file.Commit();
+}
+
+void ListFile::WritePath(wxTextOutputStream& out) const
+{
+    WriteTextValue(out, path);
+}
+
+void ListFile::ReadPath(wxTextInputStream& in)
+{
+    path = ReadTextValue(in);
+}

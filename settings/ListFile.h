@@ -1,0 +1,37 @@
+// A list file named in config.txt: its path as config.txt holds it, and
+// what the file holds. Each kind of list says how its contents are laid
+// out; reading and writing the file as a whole is the same for all.
+#pragma once
+
+#include <wx/string.h>
+
+class wxTextInputStream;
+class wxTextOutputStream;
+
+class ListFile
+{
+public:
+    explicit ListFile(const wxString& defaultPath);
+    virtual ~ListFile() = default;
+
+    // the path to its default, the contents to theirs (some lists take
+    // them from the default list file itself)
+    virtual void SetDefaults() = 0;
+
+    // the whole file, from its first line to the end marker
+    virtual void Write(wxTextOutputStream& out) const = 0;
+    // the values of the file, in order; whatever is read is accepted
+    virtual void Read(wxTextInputStream& in) = 0;
+
+    // False, with the contents unchanged, when the file cannot be opened.
+    bool ReadFile();
+    // False when the file cannot be written; it then keeps its old contents.
+    bool WriteFile() const;
+
+    // the list file's path as one value line of config.txt
+    void WritePath(wxTextOutputStream& out) const;
+    void ReadPath(wxTextInputStream& in);
+
+    wxString path;    // as config.txt names it
+    const wxString defaultPath;
+};

@@ -1,0 +1,40 @@
+#include "settings/NetSection.h"
+
+namespace
+{
+using namespace NetGroup;
+
+// the CGI server the game's match making and lobby go through by default
+const wchar_t defaultCgiHost[] = L"cgi.ringvald.example";
+
+std::vector<SettingGroup> Groups()
+{
+    return {{L"ネット設定", 0}};
+}
+
+// every field is free text: nothing is checked, not even that a port is a number
+std::vector<Setting> Settings()
+{
+    return {
+        TextSetting("userName", network, L"名前(全角六文字)", L"user",
+                    {L"", L"#Network Config", L"#User Name", L"#Default user"}),
+        TextSetting("hostName", network, L"ローカルホスト(IP)", L"localhost",
+                    {L"#Host Name", L"#Default localhost"}),
+        TextSetting("cgiHost", network, L"CGIホスト", defaultCgiHost,
+                    {L"#CGI Host Name", wxString(L"#Default ") + defaultCgiHost}),
+        TextSetting("matchMakeCgi", network, L"CGI(マッチメイク)", L"/Korvane/matchmake.cgi",
+                    {L"#Match Make CGI", L"#Default /Korvane/matchmake.cgi"}),
+        TextSetting("lobbyCgi", network, L"CGI(ロビー)", L"/Korvane/lobby.cgi",
+                    {L"#Lobby CGI", L"#Default /Korvane/lobby.cgi"}),
+        TextSetting("tcpPort", network, L"ポート", L"2000", {L"#Port(TCP)", L"#Default 2000"}),
+        TextSetting("udpPort", network, L"ポート(ロビー)", L"3000", {L"#Port(UDP)", L"#Default 3000"}),
+        ChoiceSetting("lobbyMode", network, L"ロビーモード", {L"ローカル", L"CGI"}, 1,
+                      {L"#Lobby Mode  0 : Local  1 : CGI", L"#Default 1"}),
+    };
+}
+}
+
+SettingSection NetSection()
+{
+    return SettingSection(Groups(), Settings());
+}

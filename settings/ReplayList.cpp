@@ -1,0 +1,63 @@
+#include "settings/ReplayList.h"
+
+#include "settings/ValueLine.h"
+
+namespace
+{
+const int slotCount = 9;
+
+enum Group
+{
+    saving,
+    cycle
+};
+
+const int counterMin = 1, counterMax = 999, counterStep = 10, defaultCounter = 100;
+
+SettingSection Values()
+{
+    return SettingSection(
+        {{L"リプレイの保存選択", 1}, {L"サイクルリプレイ数", 1}},
+        {
+            // the comment has the two choices the wrong way round; the value
+            // is the index, 0 for "しない"
+            ChoiceSetting("saving", saving, L"リプレイ保存選択", {L"しない", L"する"}, 0,
+                          {L"##Choice Save Replay File  0 : DO 1 : NOT DO", L"#Default 0"}),
+            NumberSetting("maxReplays", cycle, L"最大リプレイ数", counterMin, counterMax,
+                          counterStep, defaultCounter, {L"", L"#Maximum Replay Number"}),
+            NumberSetting("currentReplay", cycle, L"現在のリプレイ", counterMin, counterMax,
+                          counterStep, defaultCounter, {L"#Current Replay Number"}),
+        });
+}
+}
+
+ReplayList::ReplayList()
+    : ListFile(L"./Replay/replaycf.txt"),
+      values(Values()),
+      // the caption format ends in a blank, which the caption keeps
+      slots(NumberedRows(L"リプレイスロット No.%d ", slotCount))
+{
+}
+
+void ReplayList::SetDefaults()
+{
+    path = defaultPath;
+    values.SetDefaults();
+    slots.SetDefaults();
+}
+
+void ReplayList::Write(wxTextOutputStream& out) const
+{
+    WriteLine(out, L"#Config File for Replay");
+    WriteLine(out, wxString());
+    values.Write(out);
+    WriteLine(out, wxString());
+    slots.WriteCounted(out, L"#Slot Replay Number", L"#Replay No. %d");
+    WriteEndOfFile(out);
+}
+
+void ReplayList::Read(wxTextInputStream& in)
+{
+    values.Read(in);
+    slots.ReadCounted(in);
+}

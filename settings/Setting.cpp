@@ -1,0 +1,81 @@
+#include "settings/Setting.h"
+
+#include <algorithm>
+
+int Setting::Accept(int value) const
+{
+    switch (kind)
+    {
+    case choice:
+        return value >= 0 && static_cast<size_t>(value) < choices.size() ? value : -1;
+    case number:
+        return std::clamp(value, min, max);
+    default:
+        return value;
+    }
+}
+
+int Setting::UnfilledNumber() const
+{
+    return kind == choice ? -1 : Accept(0);
+}
+
+Setting Setting::Stored(int (*toFile)(int), int (*toIndex)(int)) const
+{
+    Setting stored = *this;
+    stored.indexToFile = toFile;
+    stored.fileToIndex = toIndex;
+    return stored;
+}
+
+Setting ChoiceSetting(const std::string& name, int group, const wxString& caption,
+                      std::vector<wxString> choices, int defaultIndex,
+                      std::vector<wxString> comments)
+{
+    Setting setting;
+    setting.kind = Setting::choice;
+    setting.name = name;
+    setting.group = group;
+    setting.caption = caption;
+    setting.choices = std::move(choices);
+    setting.defaultNumber = defaultIndex;
+    setting.comments = std::move(comments);
+    return setting;
+}
+
+Setting NumberSetting(const std::string& name, int group, const wxString& caption, int min,
+                      int max, int step, int defaultValue, std::vector<wxString> comments)
+{
+    Setting setting;
+    setting.kind = Setting::number;
+    setting.name = name;
+    setting.group = group;
+    setting.caption = caption;
+    setting.min = min;
+    setting.max = max;
+    setting.step = step;
+    setting.defaultNumber = defaultValue;
+    setting.comments = std::move(comments);
+    return setting;
+}
+
+Setting TextSetting(const std::string& name, int group, const wxString& caption,
+                    const wxString& defaultText, std::vector<wxString> comments)
+{
+    Setting setting;
+    setting.kind = Setting::text;
+    setting.name = name;
+    setting.group = group;
+    setting.caption = caption;
+    setting.defaultText = defaultText;
+    setting.comments = std::move(comments);
+    return setting;
+}
+
+Setting KeySetting(const std::string& name, int group, const wxString& caption,
+                   const wxString& defaultKey, std::vector<wxString> comments)
+{
+    Setting setting = TextSetting(name, group, caption, defaultKey, std::move(comments));
+    setting.kind = Setting::key;
+    return setting;
+}

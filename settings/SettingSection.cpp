@@ -1,0 +1,71 @@
+#include "settings/SettingSection.h"
+
+#include <stdexcept>
+
+#include "settings/ValueLine.h"
+
+SettingSection::SettingSection(std::vector<SettingGroup> groups, std::vector<Setting> settings)
+    : groups(std::move(groups)), settings(std::move(settings)), texts(this->settings.size())
+{
+    for (const Setting& setting : this->settings)
+        numbers.push_back(setting.UnfilledNumber());
+}
+
+void SettingSection::SetDefaults()
+{
+    for (size_t row = 0; row < settings.size(); ++row)
+    {
+        if (settings[row].HoldsText())
+            SetText(row, settings[row].defaultText);
+        else
+            SetNumber(row, settings[row].defaultNumber);
+    }
+}
+
+void SettingSection::Write(wxTextOutputStream& out) const
+{
+    for (size_t row = 0; row < settings.size(); ++row)
+    {
+        const Setting& setting = settings[row];
+        for (const wxString& comment : setting.comments)
+            WriteLine(out, comment);
+        if (setting.HoldsText())
+            WriteTextValue(out, texts[row]);
+        else if (setting.indexToFile)
+            WriteIntValue(out, setting.indexToFile(numbers[row]));
+        else
+            WriteIntValue(out, numbers[row]);
+    }
+}
+
+void SettingSection::Read(wxTextInputStream& in)
+{
+    for (size_t row = 0; row < settings.size(); ++row)
+    {
+        const Setting& setting = settings[row];
+        if (setting.HoldsText())
+            SetText(row, ReadTextValue(in));
+        else if (setting.fileToIndex)
+            SetNumber(row, setting.fileToIndex(ReadIntValue(in)));
+        else
+            SetNumber(row, ReadIntValue(in));
+    }
+}
+
+size_t SettingSection::Find(const std::string& name) const
+{
+    for (size_t row = 0; row < settings.size(); ++row)
+        if (settings[row].name == name)
+            return row;
+    throw std::out_of_range("no setting named " + name);
+}
+
+void SettingSection::SetNumber(size_t row, int value)
+{
+    numbers.at(row) = settings.at(row).Accept(value);
+}
+
+void SettingSection::SetText(size_t row, const wxString& value)
+{
+    texts.at(row) = value;
+}
