@@ -15,7 +15,7 @@
 
 #include "app/myFrame.h"
 #include "app/myNotebook.h"
-#include "app/myPage.h"
+#include "pages/myPage.h"
 #include "controls/myButton.h"
 #include "controls/myCBox.h"
 #include "controls/myInput.h"

@@ -5,7 +5,7 @@
 
 #include "app/myFrame.h"
 #include "app/myNotebook.h"
-#include "app/myPage.h"
+#include "pages/myPage.h"
 #include "pages/NetPage.h"
 #include "support/GuiHelpers.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <wx/string.h>
 
-#include "app/FileDialogRunner.h"
+#include "controls/FileDialogRunner.h"
 #include "support/TempDir.h"
 
 class myFrame;

@@ -10,9 +10,9 @@
 #include <wx/strconv.h>
 #include <wx/txtstrm.h>
 
-#include "app/TextFileReader.h"
-#include "app/Utf8InputStream.h"
-#include "app/ValueLine.h"
+#include "settings/TextFileReader.h"
+#include "settings/Utf8InputStream.h"
+#include "settings/ValueLine.h"
 #include "support/TempDir.h"
 
 namespace

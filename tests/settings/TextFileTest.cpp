@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/TextFileReader.h"
-#include "app/TextFileWriter.h"
-#include "app/ValueLine.h"
+#include "settings/TextFileReader.h"
+#include "settings/TextFileWriter.h"
+#include "settings/ValueLine.h"
 #include "support/TempDir.h"
 
 namespace

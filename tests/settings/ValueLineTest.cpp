@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ValueLine.h"
+#include "settings/ValueLine.h"
 #include "support/MemoryStreams.h"
 
 namespace
