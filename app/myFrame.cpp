@@ -129,6 +129,8 @@ myFrame::myFrame()
     CreateMenus();
     configPath = wxFileName(defaultConfigPath);
     LoadConfig();
+    // built once the settings are read, so that it is filled only once
+    notebook->BuildSelectedPage();
     LayoutControls();
 }
 

@@ -45,7 +45,12 @@ myNotebook::myNotebook(wxWindow* parent, GameSettings& settings)
     const std::vector<myPage*> pages = Pages();
     for (size_t tab = 0; tab < pages.size(); ++tab)
         AddPage(pages[tab], tabTitles[tab]);
-    pages.front()->Build();
+}
+
+void myNotebook::BuildSelectedPage()
+{
+    if (GetSelection() != wxNOT_FOUND)
+        Pages().at(GetSelection())->Build();
 }
 
 std::vector<myPage*> myNotebook::Pages() const

@@ -1,8 +1,8 @@
 // The nine settings pages as tabs, and the one pointer to each page.
 //
 // The pages are views on the settings the main window owns. Each is made
-// empty and builds its controls when it is first shown; only the first page
-// is built at once.
+// empty and builds its controls when it is first shown; the main window has
+// the first page built before it shows itself.
 #pragma once
 
 #include <vector>
@@ -27,6 +27,9 @@ public:
 
     // in tab order
     std::vector<myPage*> Pages() const;
+
+    // builds the page of the selected tab, if it is not built yet
+    void BuildSelectedPage();
 
     // every built page: the settings into its controls, or its edits back
     void ShowSettings();
