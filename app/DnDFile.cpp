@@ -1,11 +1,17 @@
 #include "app/DnDFile.h"
 
 #include "app/ProgramLauncher.h"
+#include "app/myFrame.h"
+
+DnDFile::DnDFile(myFrame& frame)
+    : frame(frame)
+{
+}
 
 bool DnDFile::OnDropFiles(wxCoord, wxCoord, const wxArrayString& fileNames)
 {
     // only the first file counts, handed to the game between double quotes
     if (!fileNames.empty())
-        StartProgram(gameProgram, wxString::Format(L"\"%s\"", fileNames[0]));
+        frame.Launch(gameProgram, {wxString::Format(L"\"%s\"", FileArgument(fileNames[0]))});
     return true;
 }

@@ -3,8 +3,16 @@
 
 #include <wx/dnd.h>
 
+class myFrame;
+
 class DnDFile : public wxFileDropTarget
 {
 public:
+    // the frame starts the game and says when it cannot
+    explicit DnDFile(myFrame& frame);
+
     bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& fileNames) override;
+
+private:
+    myFrame& frame;
 };

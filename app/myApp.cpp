@@ -7,7 +7,7 @@ bool myApp::OnInit()
 {
     // the program reads no arguments of its own, so wxApp's parsing is skipped
     auto* frame = new myFrame;
-    frame->SetDropTarget(new DnDFile);    // the frame owns it
+    frame->SetDropTarget(new DnDFile(*frame));    // the frame owns it
     frame->Show(true);
     return true;
 }

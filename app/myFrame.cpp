@@ -125,7 +125,9 @@ myFrame::myFrame()
     Centre(wxBOTH);
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
 
-    notebook = new myNotebook(this, settings);
+    notebook = new myNotebook(this, settings, [this](const wxString& boxerFile) {
+        Launch(boxerEditorProgram, {FileArgument(boxerFile)});
+    });
     CreateMenus();
     configPath = wxFileName(defaultConfigPath);
     LoadConfig();
@@ -265,7 +267,7 @@ void myFrame::OnSaveAndRun(wxCommandEvent&)
 {
     configPath = wxFileName(defaultConfigPath);
     SaveConfig();    // the game starts even when the save failed
-    StartProgram(gameProgram);
+    Launch(gameProgram);
 }
 
 void myFrame::OnReplay(wxCommandEvent&)
@@ -275,12 +277,18 @@ void myFrame::OnReplay(wxCommandEvent&)
     dialog.SetDirectory(wxString(L"./Replay"));
     const FileChoice choice = RunFileDialog(dialog);
     if (choice.confirmed)
-        StartProgram(gameProgram, choice.path);
+        Launch(gameProgram, {FileArgument(choice.path)});
 }
 
 void myFrame::OnBoxerEditor(wxCommandEvent&)
 {
-    StartProgram(boxerEditorProgram);
+    Launch(boxerEditorProgram);
+}
+
+void myFrame::Launch(const wxString& program, const std::vector<wxString>& arguments)
+{
+    if (!StartProgram(program, arguments))
+        SetStatusText(CannotStartText(program));
 }
 
 // ----------------------------------------------------------------------------

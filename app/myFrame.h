@@ -3,6 +3,7 @@
 #pragma once
 
 #include <wx/filename.h>
+#include <vector>
 #include <wx/frame.h>
 
 #include "settings/GameSettings.h"
@@ -21,6 +22,9 @@ public:
     bool LoadConfig();
     bool SaveConfig();
     bool ChooseSavePath();
+
+    // starts the program; the status bar says so when it cannot be started
+    void Launch(const wxString& program, const std::vector<wxString>& arguments = {});
 
     myNotebook* GetNotebook() const { return notebook; }
     GameSettings& GetSettings() { return settings; }

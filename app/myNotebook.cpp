@@ -1,6 +1,5 @@
 #include "app/myNotebook.h"
 
-#include "app/ProgramLauncher.h"
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
 #include "pages/BoxerPage.h"
@@ -17,11 +16,6 @@ namespace
 // in tab order
 const wchar_t* const tabTitles[] = {L"基本", L"通信", L"操作", L"試合", L"補整",
                                     L"音声", L"画像", L"ジム", L"作戦"};
-
-void StartBoxerEditor(const wxString& boxerFile)
-{
-    StartProgram(boxerEditorProgram, boxerFile);
-}
 }
 
 wxBEGIN_EVENT_TABLE(myNotebook, wxNotebook)
@@ -29,7 +23,8 @@ wxBEGIN_EVENT_TABLE(myNotebook, wxNotebook)
     EVT_NOTEBOOK_PAGE_CHANGED(wxID_ANY, myNotebook::OnPageChanged)
 wxEND_EVENT_TABLE()
 
-myNotebook::myNotebook(wxWindow* parent, GameSettings& settings)
+myNotebook::myNotebook(wxWindow* parent, GameSettings& settings,
+                       BoxerEditorStarter startBoxerEditor)
     : wxNotebook(parent, 0, wxDefaultPosition, wxDefaultSize, 0, wxString(L"notebook"))
 {
     basicPage = new BasicPage(this, settings.basic);
@@ -39,7 +34,7 @@ myNotebook::myNotebook(wxWindow* parent, GameSettings& settings)
     manipPage = new ManipPage(this, settings.manip);
     audioPage = new AudioPage(this, settings.bgmList, settings.seList);
     visualPage = new VisualPage(this, settings.imageList, settings.fontList);
-    boxerPage = new BoxerPage(this, settings.boxerList, StartBoxerEditor);
+    boxerPage = new BoxerPage(this, settings.boxerList, std::move(startBoxerEditor));
     thinkPage = new ThinkPage(this, settings.thinkList);
 
     const std::vector<myPage*> pages = Pages();

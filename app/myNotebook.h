@@ -8,6 +8,8 @@
 #include <vector>
 #include <wx/notebook.h>
 
+#include "pages/BoxerPage.h"
+
 struct GameSettings;
 class myPage;
 class BasicPage;
@@ -17,13 +19,13 @@ class MatchPage;
 class ManipPage;
 class AudioPage;
 class VisualPage;
-class BoxerPage;
 class ThinkPage;
 
 class myNotebook : public wxNotebook
 {
 public:
-    myNotebook(wxWindow* parent, GameSettings& settings);
+    // the gym page's buttons open a boxer file with startBoxerEditor
+    myNotebook(wxWindow* parent, GameSettings& settings, BoxerEditorStarter startBoxerEditor);
 
     // in tab order
     std::vector<myPage*> Pages() const;
