@@ -8,14 +8,20 @@
 
 #include "controls/FileDialogRunner.h"
 #include "controls/CommonLook.h"
+#include "settings/GameFile.h"
 
 namespace
 {
 const int pathWidth = 130;
+
+// the background of a path that names no existing file
+const wxColour missingFileColour(255, 221, 153);
+const wchar_t missingFileText[] = L"ファイルが見つかりません";
 }
 
 wxBEGIN_EVENT_TABLE(myFileSelect, wxPanel)
     EVT_BUTTON(wxID_ANY, myFileSelect::OnBrowse)
+    EVT_TEXT(wxID_ANY, myFileSelect::OnTextChanged)
 wxEND_EVENT_TABLE()
 
 // ----------------------------------------------------------------------------
@@ -72,7 +78,9 @@ void myFileSelect::SetPath(const wxString& path)
 {
     // ChangeValue: setting a path from code is not an edit and raises no event
     textCtrl->ChangeValue(path);
-    textCtrl->SetInsertionPointEnd();
+    // the start of a long path shows, where the folder is
+    textCtrl->SetInsertionPoint(0);
+    UpdateMark();
 }
 
 bool myFileSelect::IsEdited() const
@@ -101,4 +109,26 @@ void myFileSelect::OnBrowse(wxCommandEvent& event)
         pathChosen = true;
     }
     event.Skip();    // the page's button handler runs next
+}
+
+// ----------------------------------------------------------------------------
+// the mark of a missing file
+// ----------------------------------------------------------------------------
+
+// The whole path is the field's tooltip; a path that names no existing file
+// (an empty one names none and is not marked) gets a warning colour, and
+// its tooltip says so.
+void myFileSelect::UpdateMark()
+{
+    const wxString path = GetPath();
+    missing = !path.empty() && !GameFileExists(path);
+    textCtrl->SetBackgroundColour(missing ? missingFileColour : wxNullColour);
+    textCtrl->SetToolTip(missing ? path + L"\n" + missingFileText : path);
+    textCtrl->Refresh();
+}
+
+void myFileSelect::OnTextChanged(wxCommandEvent& event)
+{
+    UpdateMark();
+    event.Skip();
 }

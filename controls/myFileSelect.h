@@ -21,6 +21,8 @@ public:
     // true when the user typed in the field or chose a file since the last
     // SetPath
     bool IsEdited() const;
+    // true when the path names no existing file (see UpdateMark)
+    bool IsMarkedMissing() const { return missing; }
 
     // set by the page right after construction
     wxString wildcard;
@@ -34,10 +36,14 @@ private:
     void CreateControls(const wxString& initialText);
     void LayoutControls();
 
+    void UpdateMark();
+
     void OnBrowse(wxCommandEvent& event);
+    void OnTextChanged(wxCommandEvent& event);
 
     wxTextCtrl* textCtrl;
     wxButton* browseButton;
+    bool missing = false;
 
     wxDECLARE_EVENT_TABLE();
 };

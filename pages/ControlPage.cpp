@@ -1,6 +1,78 @@
 #include "pages/ControlPage.h"
 
+#include <algorithm>
+#include <wx/textctrl.h>
+
+#include "controls/myTCtrl.h"
+#include "settings/KeyConflicts.h"
+#include "settings/SettingSection.h"
+
+namespace
+{
+const wxColour boundTwiceColour(255, 221, 153);
+const wchar_t sameSetText[] = L"同じ組の別の操作にも使われているキーです";
+const wchar_t otherPlayerText[] = L"もう一人のプレイヤーにも使われているキーです";
+}
+
+wxBEGIN_EVENT_TABLE(ControlPage, SectionPage)
+    EVT_TEXT(wxID_ANY, ControlPage::OnKeyChanged)
+wxEND_EVENT_TABLE()
+
 ControlPage::ControlPage(wxWindow* parent, SettingSection& control)
     : SectionPage(parent, control, 2)
 {
+}
+
+bool ControlPage::IsMarkedTwice(size_t row) const
+{
+    return std::find(markedRows.begin(), markedRows.end(), row) != markedRows.end();
+}
+
+void ControlPage::TransferToControls()
+{
+    SectionPage::TransferToControls();
+    MarkKeysBoundTwice();
+}
+
+void ControlPage::MarkKeysBoundTwice()
+{
+    SettingControls& controls = Controls();
+    const SettingSection& section = controls.Section();
+    std::vector<wxString> notes(section.Size());
+    for (const KeyConflict& conflict : FindKeyConflicts(section))
+        for (size_t row : {conflict.first, conflict.second})
+            if (!notes[row].Contains(conflict.betweenPlayers ? otherPlayerText : sameSetText))
+                notes[row] += wxString(L"\n") + (conflict.betweenPlayers ? otherPlayerText : sameSetText);
+
+    markedRows.clear();
+    for (size_t row = 0; row < section.Size(); ++row)
+    {
+        if (section.At(row).kind != Setting::key)
+            continue;
+        wxWindow* field = controls.Control(row);
+        const bool twice = !notes[row].empty();
+        if (twice)
+            markedRows.push_back(row);
+        field->SetBackgroundColour(twice ? boundTwiceColour : wxNullColour);
+        field->SetToolTip(section.Description(row) + notes[row]);
+        field->Refresh();
+    }
+}
+
+// A key pressed in a key field (a key name put in from code raises no
+// event): that key goes to the settings, and the marks follow at once.
+void ControlPage::OnKeyChanged(wxCommandEvent& event)
+{
+    event.Skip();
+    SettingControls& controls = Controls();
+    for (size_t row = 0; row < controls.Section().Size(); ++row)
+        if (controls.Control(row) == event.GetEventObject())
+        {
+            if (auto* field = dynamic_cast<myTCtrl*>(controls.Control(row)))
+            {
+                controls.Section().SetText(row, field->GetValue());
+                MarkKeysBoundTwice();
+            }
+            return;
+        }
 }

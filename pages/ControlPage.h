@@ -1,5 +1,7 @@
 // The third tab: player control modes, the mouse player, the confirm key
-// and three sets of seven keys (the "#Control Config" section).
+// and three sets of seven keys (the "#Control Config" section). Keys bound
+// twice (two actions of one set, or a key both players of the two-player
+// sets use) are marked; nothing is refused.
 #pragma once
 
 #include "pages/SectionPage.h"
@@ -8,4 +10,17 @@ class ControlPage : public SectionPage
 {
 public:
     ControlPage(wxWindow* parent, SettingSection& control);
+
+    // whether the key field of that row is marked as bound twice
+    bool IsMarkedTwice(size_t row) const;
+
+private:
+    void TransferToControls() override;
+
+    void MarkKeysBoundTwice();
+    void OnKeyChanged(wxCommandEvent& event);
+
+    std::vector<size_t> markedRows;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -18,10 +18,11 @@ protected:
                 PageLayout::RowAlignment alignment = PageLayout::centredRows,
                 std::vector<int> groupOrder = {});
 
-private:
-    void CreateControls() override;
     void TransferToControls() override { controls.ShowSettings(); }
     void TransferFromControls() override { controls.StoreEdits(); }
+
+private:
+    void CreateControls() override;
 
     SettingControls controls;
     const int columns;

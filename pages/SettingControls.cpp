@@ -30,6 +30,14 @@ wxWindow* CreateControl(wxWindow* page, const Setting& setting)
     }
     return nullptr;
 }
+
+// on the slider and the spin control too, not only on the panel holding them
+void SetToolTipDeep(wxWindow* window, const wxString& text)
+{
+    window->SetToolTip(text);
+    for (wxWindow* child : window->GetChildren())
+        child->SetToolTip(text);
+}
 }
 
 SettingControls::SettingControls(SettingSection& section)
@@ -46,7 +54,10 @@ void SettingControls::CreateControls(wxWindow* page)
                 captions[row] = new myLabel(page, section.At(row).caption);
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == static_cast<int>(group))
+            {
                 controls[row] = CreateControl(page, section.At(row));
+                SetToolTipDeep(controls[row], section.Description(row));
+            }
     }
 }
 

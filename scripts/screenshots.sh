@@ -1,7 +1,8 @@
 #!/bin/bash
-# Runs the editor under a virtual display on a copy of the sample game
-# directory, puts every page to its initial settings (Ctrl-N) and saves a
-# picture of each of the nine pages into docs/screenshots/.
+# Runs the editor under a virtual display on copies of the sample game
+# directory and saves pictures of its pages into docs/screenshots/:
+# every page at its initial settings (Ctrl-N), then the marks of a game
+# directory with a missing music file and a key both players use.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -13,24 +14,22 @@ if [ -z "${SCREENSHOTS_DISPLAY_READY:-}" ]; then
 fi
 
 title="Configure for Ringvald Ver 1.2.0 Release"
-pages=(1-basic 2-net 3-control 4-match 5-manip 6-audio 7-visual 8-gym 9-think)
 out="$root/docs/screenshots"
 mkdir -p "$out"
+work="$(mktemp -d)"
+pid=""
+trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
 
-game="$(mktemp -d)"
-cp -a "$root/sample/game/." "$game"
-(cd "$game" && exec "$root/build/ringvald-config") > "$game.log" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2> /dev/null || true; rm -rf "$game" "$game.log"' EXIT
-
-window=""
-for _ in $(seq 600); do
-  window="$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null |
-    head -n 1)" || true
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || {
+start_editor() {
+  (cd "$1" && exec "$root/build/ringvald-config") > "$1.log" 2>&1 &
+  pid=$!
+  window=""
+  for _ in $(seq 600); do
+    window="$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null |
+      head -n 1)" || true
+    [ -n "$window" ] && return
+    sleep 0.1
+  done
   echo "the editor's window did not open" >&2
   exit 1
 }
@@ -41,16 +40,41 @@ press() {
   sleep 0.5
 }
 
+# shoot <name for tab 1> <name for tab 2> ...: a picture of each tab in
+# turn, "-" for a tab to pass by. Ctrl-PageDown switches tabs while the tab
+# strip has the focus (inside a page the scrolled window takes it to
+# scroll); a click on the first tab gives the strip the focus.
+shoot() {
+  xdotool mousemove --window "$window" 40 47 click 1
+  sleep 0.5
+  for name in "$@"; do
+    if [ "$name" != "-" ]; then
+      import -window "$window" "$out/$name.png"
+      echo "$out/$name.png"
+    fi
+    press ctrl+Next
+  done
+}
+
+quit_editor() {
+  press ctrl+q
+  wait "$pid" || true
+  pid=""
+}
+
+game="$work/game"
+cp -a "$root/sample/game" "$game"
+start_editor "$game"
 press ctrl+n
-# Ctrl-PageDown switches tabs while the tab strip has the focus; inside a
-# page the scrolled window takes it to scroll. A click on the first tab
-# gives the strip the focus.
-xdotool mousemove --window "$window" 40 47 click 1
-sleep 0.5
-for page in "${pages[@]}"; do
-  import -window "$window" "$out/$page.png"
-  echo "$out/$page.png"
-  press ctrl+Next    # the next tab
-done
-press ctrl+q
-wait "$pid" || true
+shoot 1-basic 2-net 3-control 4-match 5-manip 6-audio 7-visual 8-gym 9-think
+quit_editor
+
+# a music file gone, and the first key of the second player the same as
+# the first player's ("z")
+marked="$work/marked"
+cp -a "$root/sample/game" "$marked"
+rm "$marked/BGM/kokorogm.mid"
+sed -i '/^#2P Player2 Left Offense$/{n;n;s/.*/z/}' "$marked/config.txt"
+start_editor "$marked"
+shoot - - marks-control - - marks-audio
+quit_editor
