@@ -1,3 +1,14 @@
+#include "app/CommandLine.h"
 #include "app/myApp.h"
 
-wxIMPLEMENT_APP(myApp);
+// The command line is read before the toolkit starts, so that --check and
+// --help need no display.
+int main(int argc, char** argv)
+{
+    const int status = RunCommandLine(argc, argv);
+    if (status >= 0)
+        return status;
+    return wxEntry(argc, argv);
+}
+
+wxIMPLEMENT_APP_NO_MAIN(myApp);

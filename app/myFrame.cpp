@@ -173,7 +173,7 @@ bool myFrame::LoadConfig()
     const std::optional<LoadStep> failure = ConfigDocument::Load(settings, configPath.GetFullPath());
     notebook->ShowSettings();
     if (failure)
-        SetStatusText(StatusText::LoadFailure(*failure));
+        SetStatusText(LoadStepMessage(*failure));
     return !failure;
 }
 

@@ -14,7 +14,7 @@ fi
 "$root/scripts/build.sh"
 
 if [ $# -ge 1 ]; then
-  game="$(cd "$1" && pwd)"
+  game="$1"
 else
   # the sample stays untouched: the editor works on a copy made each time
   game="$root/scratch/game"
@@ -24,5 +24,4 @@ else
   echo "editing a copy of the sample game directory: $game"
 fi
 
-cd "$game"
-exec "$root/build/ringvald-config"
+exec "$root/build/ringvald-config" "$game"

@@ -20,6 +20,7 @@ public:
     // the sparring values are the value lines after the paths the count
     // names, whatever those lines hold
     void Read(wxTextInputStream& in) override;
+    const SlotList& Files() const override { return members; }
 
     SlotList members;
     // partner 0 or 1, value index in file order (height first)

@@ -47,6 +47,11 @@ void WriteDocument(const GameSettings& settings, wxTextOutputStream& out)
 }
 }
 
+std::string ConfigDocument::Bytes(const GameSettings& settings)
+{
+    return TextBytes([&settings](wxTextOutputStream& out) { WriteDocument(settings, out); });
+}
+
 bool ConfigDocument::Save(const GameSettings& settings, const wxString& path)
 {
     TextFileWriter document(path);

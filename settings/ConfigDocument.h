@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <wx/string.h>
 
 #include "settings/LoadStep.h"
@@ -16,6 +17,9 @@ namespace ConfigDocument
 // reported). False when the document itself could not be written; the old
 // file then stays.
 bool Save(const GameSettings& settings, const wxString& path);
+
+// the document's bytes as Save writes them
+std::string Bytes(const GameSettings& settings);
 
 // Reads the document and the list files it names, stopping at the first
 // step that fails, which it returns. What earlier steps read stays read.

@@ -17,6 +17,7 @@ public:
     void SetDefaults() override;
     void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
+    const SlotList& Files() const override { return paths; }
 
     enum Font
     {

@@ -28,6 +28,11 @@ bool ListFile::WriteFile() const
     return file.Commit();
 }
 
+std::string ListFile::Bytes() const
+{
+    return TextBytes([this](wxTextOutputStream& out) { Write(out); });
+}
+
 void ListFile::WritePath(wxTextOutputStream& out) const
 {
     WriteTextValue(out, path);

@@ -3,8 +3,10 @@
 // out; reading and writing the file as a whole is the same for all.
 #pragma once
 
+#include <string>
 #include <wx/string.h>
 
+class SlotList;
 class wxTextInputStream;
 class wxTextOutputStream;
 
@@ -22,6 +24,12 @@ public:
     virtual void Write(wxTextOutputStream& out) const = 0;
     // the values of the file, in order; whatever is read is accepted
     virtual void Read(wxTextInputStream& in) = 0;
+
+    // the slots of files the list names (the font list: its two fonts)
+    virtual const SlotList& Files() const = 0;
+
+    // the file's bytes as WriteFile writes them
+    std::string Bytes() const;
 
     // False, with the contents unchanged, when the file cannot be opened.
     bool ReadFile();

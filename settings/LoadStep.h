@@ -25,3 +25,10 @@ enum class LoadStep
     thinkListPath,
     thinkListFile
 };
+
+// the message of a file that cannot be opened, for reading or writing
+inline const wchar_t cannotOpenText[] = L"ファイルが開けません";
+
+// what the status bar says when a load stops at the step, and that in English
+const wchar_t* LoadStepMessage(LoadStep step);
+const wchar_t* LoadStepGloss(LoadStep step);

@@ -9,13 +9,18 @@
 // UTF-8, and bytes that TextFileReader carried through come out unchanged.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <wx/log.h>
 #include <wx/strconv.h>
 #include <wx/string.h>
 #include <wx/txtstrm.h>
 
 #include <wx/mstream.h>
+
+// the bytes the lines come to, as TextFileWriter writes them
+std::string TextBytes(const std::function<void(wxTextOutputStream&)>& write);
 
 class TextFileWriter
 {

@@ -14,6 +14,7 @@ public:
     void SetDefaults() override;
     void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
+    const SlotList& Files() const override { return entries; }
 
     SlotList entries;
 };
