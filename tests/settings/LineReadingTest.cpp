@@ -45,31 +45,8 @@ const auto runWise = [](size_t) { return true; };
 const size_t chunk = 64 * 1024;    // what the decoder reads at a time
 }
 
-TEST(LineReading, EndsLinesAtLineFeedCarriageReturnOrBoth)
-{
-    const struct
-    {
-        std::string bytes;
-        std::vector<Read> reads;
-    } cases[] = {
-        {"a\r\nb\rc\n\rd\r\r\ne",
-         {{L"a", false}, {L"b", false}, {L"c", false}, {L"", false}, {L"d", false},
-          {L"", false}, {L"e", true}, {L"", true}}},
-        {"one\ntwo\n", {{L"one", false}, {L"two", false}, {L"", true}, {L"", true}}},
-        {"end\r", {{L"end", true}, {L"", true}}},
-        {"\xe3\x81\x82\xff\n", {{L"\u3042\U001000ff", false}, {L"", true}}},
-        {std::string(chunk - 1, 'x') + "\r\ny",
-         {{std::wstring(chunk - 1, L'x'), false}, {L"y", true}}},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.bytes.substr(0, 20));
-        EXPECT_EQ(ReadLines(c.bytes, c.reads.size(), runWise), c.reads);
-        EXPECT_EQ(ReadLines(c.bytes, c.reads.size(), characterWise), c.reads);
-    }
-}
-
-// also with the two readers taking turns, either one first
+// Lines end at a line feed, a carriage return or both, as the character-wise
+// reader ends them; also with the two readers taking turns, either one first.
 TEST(LineReading, GivesTheLinesAndEndStateOfTheCharacterWiseReader)
 {
     const std::string inputs[] = {

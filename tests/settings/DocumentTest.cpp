@@ -1,0 +1,191 @@
+// config.txt and the seven list files as a whole: the initial settings byte
+// for byte, load and save giving back the same bytes, the load order and
+// where it stops, damaged files, and files that cannot be opened.
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "GameFiles.h"
+#include "settings/ConfigDocument.h"
+#include "settings/MachineSpec.h"
+
+namespace
+{
+std::optional<LoadStep> Load(GameSettings& settings) { return ConfigDocument::Load(settings, L"config.txt"); }
+
+// config.txt and the list files the settings name, in the order of Lists(),
+// with their bytes
+using Files = std::vector<std::pair<std::string, std::string>>;
+Files FilesOf(const GameSettings& settings)
+{
+    Files files = {{"config.txt", ReadFile("config.txt")}};
+    for (const ListFile* list : settings.Lists())
+        files.push_back({list->path.utf8_string(), ReadFile(list->path.utf8_string())});
+    return files;
+}
+
+// the first value line after the line that starts with `comment`, replaced
+std::string WithValueAfter(std::string bytes, const std::string& comment, const std::string& value)
+{
+    size_t start = bytes.find("\n" + comment);
+    while ((start = bytes.find('\n', start + 1)) != std::string::npos && (bytes[start + 1] == '#' || bytes[start + 1] == '\n'))
+        ;
+    return bytes.replace(start + 1, bytes.find('\n', start + 1) - start - 1, value);
+}
+}
+
+// Every value away from its default first: the initial settings reach all.
+TEST(Document, InitialSettingsAfterThePresetsUltraLowThenMiddleWriteTheGoldenFiles)
+{
+    TempDir dir;
+    MakeGameFolders();
+    GameSettings settings;
+    SetOthers(settings);
+    for (const char* file : {"Font/fontcf.txt", "Data/datacf.txt", "Data/thinkcf.txt"})
+        WriteFile(file, GoldenFile(file));    // read by the initial settings
+    settings.SetDefaults();
+    for (const char* file : gameFiles)
+        std::filesystem::remove(file);
+    ApplyMachineSpec(settings.basic, MachineSpec::ultraLow);
+    ApplyMachineSpec(settings.basic, MachineSpec::middle);
+    ASSERT_TRUE(ConfigDocument::Save(settings, L"./config.txt"));
+    for (const char* file : gameFiles)
+        EXPECT_EQ(ReadFile(file), GoldenFile(file)) << file;
+}
+
+// Files changed in one way (by their place in FilesOf); the save gives back
+// what was read, with line feeds.
+TEST(Document, LoadingAndSavingGivesBackTheBytes)
+{
+    const std::string sjis = "\x83\x7b\x83\x4e\x83\x54\x81\x5b", longLine(5 << 20, 'L');
+    const struct { const char* what; std::function<std::string(size_t, const std::string&)> change; bool toLineFeeds; } cases[] = {
+        {"as saved", [](size_t, const std::string& b) { return b; }, false},
+        {"CRLF endings", [](size_t, const std::string& b) { return ReplacedAll(b, '\n', "\r\n"); }, true},
+        {"Shift-JIS names", [&](size_t file, const std::string& b) {
+             return file == 0 ? WithValueAfter(b, "#User Name", sjis) : file == 6 ? WithValueAfter(b, "#Data No. 2", sjis) : b;
+         }, false},
+        {"5 MB lines", [&](size_t file, const std::string& b) {
+             return file == 0 ? WithValueAfter(b, "#Host Name", longLine) : file == 4 ? WithValueAfter(b, "#BGM No. 3", longLine) : b;
+         }, false},
+    };
+    TempDir dir;
+    GameSettings others;
+    SetOthers(others);
+    ASSERT_TRUE(ConfigDocument::Save(others, L"config.txt"));
+    const Files saved = FilesOf(others);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Files expected = saved;
+        for (size_t file = 0; file < saved.size(); ++file)
+        {
+            WriteFile(saved[file].first, c.change(file, saved[file].second));
+            if (!c.toLineFeeds)
+                expected[file].second = c.change(file, saved[file].second);
+        }
+        GameSettings settings;
+        ASSERT_EQ(Load(settings), std::nullopt);
+        for (const auto& file : saved)
+            std::filesystem::remove(file.first);
+        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+        EXPECT_EQ(FilesOf(settings), expected);
+    }
+}
+
+// The twenty steps by their number: 1 config.txt; 2 to 6 the sections (they
+// never fail); then the path and the file of each list, in the order of
+// Lists(). The image list's file is read after the music list's.
+TEST(Document, LoadStopsAtTheFirstFileThatCannotBeReadWithEarlierStepsRead)
+{
+    const int listSteps[][2] = {{7, 8}, {9, 10}, {11, 14}, {12, 13}, {15, 16}, {17, 18}, {19, 20}};
+    TempDir dir;
+    GameSettings loaded, before;
+    SetOthers(loaded);
+    before.SetDefaults();
+    const Files files = FilesOf(loaded);
+    for (size_t missing = 0; missing <= files.size(); ++missing)    // config.txt, each list, none
+        for (bool folder : {false, true})
+        {
+            const std::string file = missing < files.size() ? files[missing].first : "";
+            SCOPED_TRACE(file + (folder ? " a folder" : " missing"));
+            ASSERT_TRUE(ConfigDocument::Save(loaded, L"config.txt"));
+            std::filesystem::remove(file);
+            if (folder && !file.empty())
+                MakeDir(file);
+
+            GameSettings settings = before;
+            const std::optional<LoadStep> step = Load(settings);
+            const int stopped = step ? static_cast<int>(*step) : 21;
+            EXPECT_EQ(stopped, missing == 0 ? 1 : missing < files.size() ? listSteps[missing - 1][1] : 21);
+            const GameSettings& sections = stopped > 1 ? loaded : before;
+            for (const auto part : {&GameSettings::basic, &GameSettings::net, &GameSettings::control,
+                                    &GameSettings::match, &GameSettings::manip})
+                EXPECT_EQ(Bytes(settings.*part), Bytes(sections.*part));
+            for (size_t i = 0; i < std::size(listSteps); ++i)
+            {
+                const GameSettings& path = listSteps[i][0] < stopped ? loaded : before;
+                const GameSettings& contents = listSteps[i][1] < stopped ? loaded : before;
+                EXPECT_EQ(settings.Lists()[i]->path, path.Lists()[i]->path) << "list " << i;
+                EXPECT_EQ(Bytes(*settings.Lists()[i]), Bytes(*contents.Lists()[i])) << "list " << i;
+            }
+            std::filesystem::remove(file);
+        }
+}
+
+// Damaged config.txt: the sections take what they find and the load goes on
+// to the replay list, whose path is then empty. Damaged list files: every list
+// is read. Either way the save writes config.txt whole.
+TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
+{
+    std::string binary;
+    for (unsigned i = 0; i < 8192; ++i)
+        binary += static_cast<char>(i * 2654435761u >> 24);
+    const std::string nul("\0\n", 2);
+    const struct { bool config; std::function<std::string(const std::string&)> damage; } cases[] = {    // or the lists
+        {true, [](auto&) { return ""; }}, {true, [&](auto&) { return binary; }},
+        {true, [&](auto&) { return ReplacedAll(std::string(25, '\n'), '\n', nul) + "us" + nul + "er\n"; }},
+        {true, [](auto&) { return "#Config File for Ringvald Ver 1.2.0 Release\n\n#Screen Con"; }},
+        {true, [](auto&) { return std::string(300000, '\n'); }}, {true, [](auto&) { return std::string(5 << 20, '7'); }},
+        {true, [](auto&) { return "99999999999999999999\n-99999999999999999999\n"; }},
+        {false, [&](auto&) { return binary; }}, {false, [](const std::string& b) { return b.substr(0, 37); }},
+        {false, [](const std::string& b) { return "./" + std::string(5 << 20, 'y') + "\n" + b; }},
+        {false, [&](const std::string& b) { return ReplacedAll(b, '\n', nul); }},
+    };
+    TempDir dir;
+    GameSettings others;
+    SetOthers(others);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE("case " + std::to_string(&c - cases));
+        ASSERT_TRUE(ConfigDocument::Save(others, L"config.txt"));
+        const std::string config = ReadFile("config.txt");
+        for (const auto& [name, bytes] : FilesOf(others))
+            if (c.config == (name == "config.txt"))
+                WriteFile(name, c.damage(bytes));
+        GameSettings settings;
+        settings.SetDefaults();
+        EXPECT_EQ(Load(settings), c.config ? std::optional(LoadStep::replayListFile) : std::nullopt);
+        EXPECT_EQ(settings.replayList.path, c.config ? wxString() : others.replayList.path);
+        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+        const std::string saved = ReadFile("config.txt");
+        EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 337) << "every line written";
+        EXPECT_EQ(saved.substr(saved.size() - 14), "\n#End of File\n");
+        if (!c.config)
+            EXPECT_EQ(saved, config);
+    }
+}
+
+// A list that cannot be written is left out quietly; config.txt that cannot
+// be written fails the save.
+TEST(Document, FilesThatCannotBeWritten)
+{
+    TempDir dir;
+    GameSettings settings;
+    settings.SetDefaults();
+    for (ListFile* list : settings.Lists())
+        list->path = L"nodir/list.txt";
+    EXPECT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+    EXPECT_FALSE(FileExists("nodir"));
+    EXPECT_FALSE(ConfigDocument::Save(settings, L"missing/config.txt"));
+    EXPECT_FALSE(FileExists("missing"));
+}
