@@ -10,9 +10,6 @@ namespace
 // after this many empty lines in one call, ReadValueLine gives up
 const int maxEmptyLines = 1000;
 
-// a line buffer grown past this by a long line is given back afterwards
-const size_t keptCapacity = 64 * 1024;
-
 // the next line of the stream; a file opened by TextFileReader is read a run
 // of characters at a time rather than character by character
 void ReadLine(wxTextInputStream& in, wxString& line)
@@ -32,15 +29,10 @@ bool IsSpace(wxUniChar c)
 
 wxString ReadValueLine(wxTextInputStream& in)
 {
-    // one buffer and one counter for the whole program (one thread only)
-    static wxString line;
-    static int emptyLines;
-
+    wxString line;
+    int emptyLines = 0;
     // every return gives this one string, so that it is not copied on the way
     wxString value;
-    if (line.capacity() > keptCapacity)
-        wxString().swap(line);
-    emptyLines = 0;
     for (;;)
     {
         ReadLine(in, line);
