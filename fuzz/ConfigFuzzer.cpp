@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes as config.txt and as the seven list
-// files, through the editor's real load and save.
+// files, through the real load and save of the settings (GameSettings,
+// ConfigDocument). No display: the settings library is wxBase only.
 //
 // An input is one selector byte and then the contents. Each set bit of the
 // selector names a file (bit 0 config.txt, bits 1 to 7 the list files in
@@ -10,10 +11,9 @@
 //
 // Per input, in a scratch game directory: the initial settings, load, save.
 // Then the checks: nothing crashed or hung (libFuzzer's own watch), every
-// written file stays below 4 x the input + 64 KiB, and what the editor wrote
+// written file stays below 4 x the input + 64 KiB, and what was written
 // loads and saves back to the same bytes, all eight files.
-//
-// Runs under a display (xvfb-run): the pages are windows. See scripts/fuzz.sh.
+// See scripts/fuzz.sh.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -25,33 +25,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-#include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/strconv.h>
 #include <wx/txtstrm.h>
 
-#include "app/myFrame.h"
-#include "app/myNotebook.h"
-#include "app/myPage.h"
-#include "pages/AudioPage.h"
-#include "pages/BoxerPage.h"
-#include "pages/MatchPage.h"
-#include "pages/ThinkPage.h"
-#include "pages/VisualPage.h"
+#include "settings/ConfigDocument.h"
+#include "settings/GameSettings.h"
 
 namespace fs = std::filesystem;
 
 namespace
 {
-class FuzzApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }    // no command line of its own
-};
-
-// config.txt, then the list files in the order the editor saves them
+// config.txt, then the list files in the order they are saved
 const std::array<const char*, 8> defaultFiles = {
     "config.txt",      "Replay/replaycf.txt", "Font/fontcf.txt", "Image/imagecf.txt",
     "BGM/bgmcf.txt",   "SE/secf.txt",         "Data/datacf.txt", "Data/thinkcf.txt",
@@ -59,9 +46,9 @@ const std::array<const char*, 8> defaultFiles = {
 const char* const gameFolders[] = {"Replay", "Font", "Image", "BGM", "SE", "Data"};
 const std::string pieceSeparator = "\xff\xfe\xfd";
 const size_t fixedBound = 64 * 1024;
+const wxString configPath = L"config.txt";
 
 fs::path scratch;
-myFrame* frame = nullptr;
 std::array<std::string, 8> defaultContents;
 
 // how far the inputs got, told at the end of a run
@@ -76,7 +63,7 @@ struct Counts
     abort();
 }
 
-// a toolkit assertion is a finding too, and its message box would hang
+// a wxWidgets assertion is a finding too
 void AbortOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                    const wxString& msg)
 {
@@ -116,28 +103,15 @@ void ResetScratch()
         fs::create_directory(scratch / folder);
 }
 
-void SetDefaults()
+// The seven list-file paths as config.txt would hold them, as bytes.
+std::vector<std::string> ListPaths(const GameSettings& settings)
 {
-    for (myPage* page : frame->GetNotebook()->Pages())
-        page->SetDefaults();
-}
-
-// The seven list-file paths as the editor would write them into config.txt,
-// as bytes.
-std::vector<std::string> ListPaths()
-{
-    myNotebook& pages = *frame->GetNotebook();
     wxMemoryOutputStream memory;
     {
         wxMBConvUTF8 conv(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
         wxTextOutputStream out(memory, wxEOL_UNIX, conv);
-        pages.matchPage->WriteReplayListPath(out);
-        pages.visualPage->WriteFontListPath(out);
-        pages.visualPage->WriteImageListPath(out);
-        pages.audioPage->WriteBgmListPath(out);
-        pages.audioPage->WriteSeListPath(out);
-        pages.boxerPage->WriteListPath(out);
-        pages.thinkPage->WriteListPath(out);
+        for (const ListFile* list : settings.Lists())
+            list->WritePath(out);
         out.Flush();
     }
     const wxStreamBuffer* buffer = memory.GetOutputStreamBuffer();
@@ -148,7 +122,7 @@ std::vector<std::string> ListPaths()
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         paths.push_back(text.substr(start, end - start));
     if (paths.size() != 7)
-        Fail("a list-path writer wrote other than one line");
+        Fail("a list path was written as other than one line");
     return paths;
 }
 
@@ -171,7 +145,7 @@ bool StaysInside(const std::string& path)
     }
 }
 
-// the file each of the eight names after a save, or none when it was not written
+// the file each of the eight names after a save
 std::vector<fs::path> WrittenFiles(const std::vector<std::string>& listPaths)
 {
     std::vector<fs::path> files = {scratch / "config.txt"};
@@ -217,17 +191,13 @@ std::vector<std::string> Pieces(const uint8_t* data, size_t size)
 }
 }
 
-wxIMPLEMENT_APP_NO_MAIN(FuzzApp);
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // libFuzzer's arguments are not the toolkit's
-    static char name[] = "ringvald-fuzz";
-    static char* arguments[] = {name, nullptr};
-    int count = 1;
-    if (!wxEntryStart(count, arguments) || !wxTheApp || !wxTheApp->CallOnInit())
+    // wxBase only: strings, conversions and streams need no application
+    static wxInitializer initializer;
+    if (!initializer.IsOk())
     {
-        fprintf(stderr, "ConfigFuzzer: cannot start the toolkit (run it under xvfb-run)\n");
+        fprintf(stderr, "ConfigFuzzer: cannot initialize wxWidgets\n");
         exit(2);
     }
     wxSetAssertHandler(AbortOnAssert);
@@ -251,9 +221,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     fs::current_path(scratch);
     ResetScratch();
 
-    frame = new myFrame;    // loads nothing: there is no config.txt yet
-    SetDefaults();
-    if (!frame->SaveConfig())
+    GameSettings settings;    // there are no default lists to read yet
+    settings.SetDefaults();
+    if (!ConfigDocument::Save(settings, configPath))
         Fail("the initial settings cannot be saved");
     for (size_t i = 0; i < defaultFiles.size(); ++i)
         defaultContents[i] = ReadBytes(scratch / defaultFiles[i]);
@@ -281,9 +251,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         WriteBytes(scratch / defaultFiles[i], contents);
     }
 
-    SetDefaults();
-    frame->LoadConfig();
-    const std::vector<std::string> listPaths = ListPaths();
+    // the initial settings read the default font, gym and think lists
+    GameSettings settings;
+    settings.SetDefaults();
+    ConfigDocument::Load(settings, configPath);
+    const std::vector<std::string> listPaths = ListPaths(settings);
     for (const std::string& path : listPaths)
         if (!StaysInside(path))
         {
@@ -292,7 +264,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
 
     // first save: bounded
-    frame->SaveConfig();
+    if (!ConfigDocument::Save(settings, configPath))
+        Fail("config.txt could not be saved");
     const std::vector<fs::path> written = WrittenFiles(listPaths);
     for (const fs::path& file : written)
     {
@@ -303,9 +276,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                  " from an input of " + std::to_string(size));
     }
 
-    // second round: what the editor wrote loads (when every file could be
+    // second round: what was written loads (when every file could be
     // written), and saves back unchanged. A load that stops at a list file
-    // the first save could not write leaves the later pages as they were,
+    // the first save could not write leaves the later lists as they were,
     // so that save gives the same bytes too.
     if (SharesAFile(written))
     {
@@ -313,11 +286,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     const auto firstSave = Snapshot();
-    if (!frame->LoadConfig() && AllWritten(written))
-        Fail("the editor's own files do not load");
-    if (ListPaths() != listPaths)
-        Fail("the list paths changed on loading the editor's own files");
-    frame->SaveConfig();
+    if (ConfigDocument::Load(settings, configPath) && AllWritten(written))
+        Fail("the files just saved do not load");
+    if (ListPaths(settings) != listPaths)
+        Fail("the list paths changed on loading the files just saved");
+    if (!ConfigDocument::Save(settings, configPath))
+        Fail("config.txt could not be saved again");
     const auto secondSave = Snapshot();
     if (secondSave != firstSave)
     {
@@ -327,7 +301,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (first == firstSave.end() || first->second != bytes)
                 fprintf(stderr, "ConfigFuzzer: %s differs on the second save\n", file.c_str());
         }
-        Fail("loading and saving the editor's own files changed them");
+        Fail("loading and saving the files just saved changed them");
     }
     ++counts.roundTrips;
     return 0;
