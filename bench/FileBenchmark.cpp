@@ -1,8 +1,8 @@
 // The file work of the editor, measured: load and save of a full game
-// directory through the document code against plain C++ streams moving the
-// same bytes, and the loading of pathological documents at one and ten
-// times their size. Runs under a display (the pages are real windows):
-//   xvfb-run -a ./bench/file-benchmark
+// directory through the settings library (GameSettings, ConfigDocument)
+// against plain C++ streams moving the same bytes, and the loading of
+// pathological documents at one and ten times their size. No display:
+//   ./bench/file-benchmark
 // The table after the benchmarks gives the ratios and their limits; the exit
 // code is 1 when one is over.
 #include <benchmark/benchmark.h>
@@ -10,28 +10,21 @@
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
-#include <wx/app.h>
 #include <wx/init.h>
 
 #include "RatioReporter.h"
-#include "app/ConfigDocument.h"
-#include "app/MenuId.h"
-#include "app/myFrame.h"
+#include "settings/ConfigDocument.h"
+#include "settings/GameSettings.h"
 
 namespace fs = std::filesystem;
 
 namespace
 {
-class BenchApp : public wxApp
-{
-public:
-    bool OnInit() override { return true; }
-};
-
-// a toolkit assertion must not open a modal box in a benchmark run
+// a wxWidgets assertion is printed, not asked about
 void PrintingAssertHandler(const wxString& file, int line, const wxString& func,
                            const wxString& cond, const wxString& msg)
 {
@@ -68,25 +61,20 @@ void ReportPeak(benchmark::State& state, long residentBefore)
 }
 
 // ----------------------------------------------------------------------------
-// the game directory: a copy of the sample, filled by the editor's own
-// initial-settings and save commands
+// the game directory: a copy of the sample, filled by the initial settings
+// and a save
 // ----------------------------------------------------------------------------
+
+const wxString configPath = L"config.txt";
 
 struct Game
 {
     fs::path dir;
-    myFrame* frame = nullptr;
+    GameSettings settings;
     std::vector<fs::path> files;    // config.txt and the seven list files
     std::uintmax_t bytes = 0;
 };
 Game game;
-
-void SendMenu(int id)
-{
-    wxCommandEvent event(wxEVT_MENU, id);
-    event.SetEventObject(game.frame);
-    game.frame->ProcessWindowEvent(event);
-}
 
 bool MakeGame()
 {
@@ -97,9 +85,9 @@ bool MakeGame()
     fs::copy(RINGVALD_SAMPLE_GAME, game.dir, fs::copy_options::recursive);
     fs::current_path(game.dir);
 
-    game.frame = new myFrame;
-    SendMenu(idInitialSettings);
-    SendMenu(idSave);
+    game.settings.SetDefaults();    // reads the sample's font, gym and think lists
+    if (!ConfigDocument::Save(game.settings, configPath))
+        return false;
 
     for (const auto& entry : fs::recursive_directory_iterator(game.dir))
         if (entry.is_regular_file() && entry.path().extension() == ".txt")
@@ -118,8 +106,6 @@ bool MakeGame()
 
 void RemoveGame()
 {
-    if (game.frame)
-        game.frame->Destroy();
     fs::current_path(fs::temp_directory_path());
     fs::remove_all(game.dir.parent_path());
 }
@@ -143,7 +129,8 @@ void DocumentLoadSave(benchmark::State& state)
     const long before = StartPeak();
     for (auto _ : state)
     {
-        if (!game.frame->LoadConfig() || !game.frame->SaveConfig())
+        if (ConfigDocument::Load(game.settings, configPath) ||
+            !ConfigDocument::Save(game.settings, configPath))
         {
             state.SkipWithError("the document did not load or save");
             break;
@@ -157,7 +144,7 @@ void DocumentLoad(benchmark::State& state)
 {
     const long before = StartPeak();
     for (auto _ : state)
-        if (!game.frame->LoadConfig())
+        if (ConfigDocument::Load(game.settings, configPath))
         {
             state.SkipWithError("the document did not load");
             break;
@@ -170,7 +157,7 @@ void DocumentSave(benchmark::State& state)
 {
     const long before = StartPeak();
     for (auto _ : state)
-        if (!game.frame->SaveConfig())
+        if (!ConfigDocument::Save(game.settings, configPath))
         {
             state.SkipWithError("the document did not save");
             break;
@@ -238,7 +225,7 @@ void LoadPathological(benchmark::State& state, Pathology pathology)
     std::ofstream(path, std::ios::binary) << document;
 
     const long before = StartPeak();
-    wxString failure;
+    std::optional<LoadStep> stopped;
     for (auto _ : state)
     {
         // every load as in a fresh process: the heap that the last one freed
@@ -248,15 +235,14 @@ void LoadPathological(benchmark::State& state, Pathology pathology)
         state.PauseTiming();
         malloc_trim(0);
         state.ResumeTiming();
-        ConfigDocument config(*game.frame->GetNotebook());
-        failure = config.Load(wxString(path.wstring()));
+        GameSettings settings;
+        stopped = ConfigDocument::Load(settings, wxString(path.wstring()));
     }
     ReportPeak(state, before);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document.size()));
-    state.SetLabel(failure.empty() ? std::string("loaded") : "stopped: " + failure.utf8_string());
-
+    state.SetLabel(stopped ? "stopped at step " + std::to_string(static_cast<int>(*stopped))
+                           : std::string("loaded"));
     fs::remove(path);
-    game.frame->LoadConfig();    // the next benchmark starts from the real document
 }
 
 void RegisterAll()
@@ -308,16 +294,15 @@ std::vector<Ratio> Ratios()
 }
 }
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
-    if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit())
+    wxInitializer initializer;    // wxBase only
+    if (!initializer.IsOk())
     {
-        std::fprintf(stderr, "cannot start the toolkit (no display?)\n");
+        std::fprintf(stderr, "cannot initialize wxWidgets\n");
         return 2;
     }
     wxSetAssertHandler(PrintingAssertHandler);
@@ -333,7 +318,5 @@ int main(int argc, char** argv)
     }
     RemoveGame();
     benchmark::Shutdown();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
     return result;
 }
