@@ -20,8 +20,7 @@
 
 namespace
 {
-// the document every start, close and save-and-run works on
-const wchar_t defaultConfigPath[] = L"./config.txt";
+const wchar_t* const defaultConfigPath = ConfigDocument::defaultPath;
 
 const wchar_t settingsFileMessage[] = L"設定ファイル";
 const wchar_t settingsFileWildcard[] = L"設定 (*.txt)|*.txt";
@@ -130,7 +129,10 @@ myFrame::myFrame()
     });
     CreateMenus();
     configPath = wxFileName(defaultConfigPath);
-    LoadConfig();
+    // without a readable config.txt the editor starts from the initial
+    // settings, so that closing it writes a working game directory
+    if (!LoadConfig() && !wxFileName::IsFileReadable(defaultConfigPath))
+        settings.SetDefaults();
     // built once the settings are read, so that it is filled only once
     notebook->BuildSelectedPage();
     LayoutControls();
@@ -180,10 +182,13 @@ bool myFrame::LoadConfig()
 bool myFrame::SaveConfig()
 {
     notebook->StoreEdits();
-    if (ConfigDocument::Save(settings, configPath.GetFullPath()))
-        return true;
-    SetStatusText(StatusText::cannotOpen);
-    return false;
+    const ConfigDocument::SaveReport report =
+        ConfigDocument::Save(settings, configPath.GetFullPath());
+    if (!report.documentOpened)
+        SetStatusText(StatusText::cannotOpen);
+    else if (!report.notSaved.empty())
+        SetStatusText(StatusText::NotSaved(report.notSaved));
+    return report.AllSaved();
 }
 
 bool myFrame::ChooseSavePath()

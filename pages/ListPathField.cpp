@@ -33,6 +33,7 @@ bool ListPathField::ReloadIfChosen()
         return false;
     selector->pathChosen = false;
     list.path = selector->GetPath();
+    list.pickedPath = list.path;    // a save may write it there, inside the game or not
     list.ReadFile();
     return true;
 }

@@ -1,11 +1,14 @@
 #include "settings/ConfigDocument.h"
 
 #include <functional>
+#include <wx/filefn.h>
 #include <wx/txtstrm.h>
 
 #include "settings/GameSettings.h"
 #include "settings/ProgramName.h"
 #include "settings/TextFileReader.h"
+#include "settings/GamePath.h"
+#include "settings/SaveTransaction.h"
 #include "settings/TextFileWriter.h"
 #include "settings/ValueLine.h"
 
@@ -52,19 +55,50 @@ std::string ConfigDocument::Bytes(const GameSettings& settings)
     return TextBytes([&settings](wxTextOutputStream& out) { WriteDocument(settings, out); });
 }
 
-bool ConfigDocument::Save(const GameSettings& settings, const wxString& path)
+namespace
 {
-    TextFileWriter document(path);
-    if (!document.IsOpened())
-        return false;
-    WriteDocument(settings, document.Stream());
-    if (!document.Commit())
-        return false;
+bool MayHoldList(const ListFile& list, const wxString& document)
+{
+    std::vector<wxString> picked;
+    if (!list.pickedPath.empty())
+        picked.push_back(list.pickedPath);
+    return GamePath::MayHoldList(list.path, wxGetCwd(), picked) &&
+           !GamePath::SameFile(list.path, document) &&
+           !GamePath::SameFile(list.path, ConfigDocument::defaultPath);
+}
+}
 
-    // a list file that cannot be written is not reported
+ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings,
+                                                const wxString& path)
+{
+    SaveReport report;
+    if (GamePath::NamesFolder(path))
+    {
+        report.documentOpened = false;
+        return report;
+    }
+
+    // every file's bytes first; a list another one already writes is
+    // refused by the transaction
+    SaveTransaction save;
+    save.Add(path, Bytes(settings));
     for (const ListFile* list : settings.Lists())
-        list->WriteFile();
-    return true;
+    {
+        if (MayHoldList(*list, path))
+            save.Add(list->path, list->Bytes());
+        else
+            report.notSaved.push_back(list->path);
+    }
+
+    for (const SaveTransaction::NotSaved& file : save.Commit().notSaved)
+    {
+        const bool refusedOrUnopened = file.why == SaveTransaction::Failure::Refused ||
+                                       file.why == SaveTransaction::Failure::NoTemporaryFile;
+        if (file.path == path && refusedOrUnopened)
+            report.documentOpened = false;
+        report.notSaved.push_back(file.path);
+    }
+    return report;
 }
 
 std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxString& path)
@@ -77,6 +111,14 @@ std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxStr
     const auto readPath = [&in](ListFile& list) {
         list.ReadPath(in);
         return true;    // an unusable path fails when its list is read
+    };
+    const auto readFile = [](ListFile& list) {
+        if (list.ReadFile())
+            return true;
+        const wxString path = list.path;
+        list.SetDefaults();
+        list.path = path;
+        return false;
     };
     const auto readSection = [&in](SettingSection& section) {
         section.Read(in);
@@ -94,22 +136,23 @@ std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxStr
         {LoadStep::matchSection, [&] { return readSection(settings.match); }},
         {LoadStep::manipSection, [&] { return readSection(settings.manip); }},
         {LoadStep::replayListPath, [&] { return readPath(settings.replayList); }},
-        {LoadStep::replayListFile, [&] { return settings.replayList.ReadFile(); }},
+        {LoadStep::replayListFile, [&] { return readFile(settings.replayList); }},
         {LoadStep::fontListPath, [&] { return readPath(settings.fontList); }},
-        {LoadStep::fontListFile, [&] { return settings.fontList.ReadFile(); }},
+        {LoadStep::fontListFile, [&] { return readFile(settings.fontList); }},
         {LoadStep::imageListPath, [&] { return readPath(settings.imageList); }},
         {LoadStep::bgmListPath, [&] { return readPath(settings.bgmList); }},
-        {LoadStep::bgmListFile, [&] { return settings.bgmList.ReadFile(); }},
-        {LoadStep::imageListFile, [&] { return settings.imageList.ReadFile(); }},
+        {LoadStep::bgmListFile, [&] { return readFile(settings.bgmList); }},
+        {LoadStep::imageListFile, [&] { return readFile(settings.imageList); }},
         {LoadStep::seListPath, [&] { return readPath(settings.seList); }},
-        {LoadStep::seListFile, [&] { return settings.seList.ReadFile(); }},
+        {LoadStep::seListFile, [&] { return readFile(settings.seList); }},
         {LoadStep::dataListPath, [&] { return readPath(settings.boxerList); }},
-        {LoadStep::dataListFile, [&] { return settings.boxerList.ReadFile(); }},
+        {LoadStep::dataListFile, [&] { return readFile(settings.boxerList); }},
         {LoadStep::thinkListPath, [&] { return readPath(settings.thinkList); }},
-        {LoadStep::thinkListFile, [&] { return settings.thinkList.ReadFile(); }},
+        {LoadStep::thinkListFile, [&] { return readFile(settings.thinkList); }},
     };
+    std::optional<LoadStep> failed;
     for (const Step& step : steps)
-        if (!step.read())
-            return step.step;
-    return std::nullopt;
+        if (!step.read() && !failed)
+            failed = step.step;
+    return failed;
 }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 #include <wx/string.h>
 
 #include "settings/LoadStep.h"
@@ -13,15 +14,36 @@ struct GameSettings;
 
 namespace ConfigDocument
 {
-// Writes the document, then the seven list files (whose failures are not
-// reported). False when the document itself could not be written; the old
-// file then stays.
-bool Save(const GameSettings& settings, const wxString& path);
+// the document every start, close and save-and-run works on
+inline const wchar_t defaultPath[] = L"./config.txt";
+
+struct SaveReport
+{
+    bool documentOpened = true;        // false: the document's path cannot hold a file
+    std::vector<wxString> notSaved;    // files left as they were, as the settings name them
+
+    bool AllSaved() const { return documentOpened && notSaved.empty(); }
+    explicit operator bool() const { return AllSaved(); }
+};
+
+// Saves the document and the seven list files as one unit (SaveTransaction):
+// a save that fails part way leaves every file whole, old or new.
+//
+// A list is written only where it belongs: at a path that, with ".." and
+// links resolved, lies inside the game directory (the working directory),
+// or the one the user picked for it with a browse button (ListFile::
+// pickedPath); never onto config.txt, onto the document, or onto a file
+// another list of the same save writes. A list not written for any reason
+// keeps its file and is named in the report.
+SaveReport Save(const GameSettings& settings, const wxString& path);
 
 // the document's bytes as Save writes them
 std::string Bytes(const GameSettings& settings);
 
-// Reads the document and the list files it names, stopping at the first
-// step that fails, which it returns. What earlier steps read stays read.
+// Reads the document and the list files it names, in the 20 steps of
+// LoadStep, and returns the first step that failed. Only a document that
+// cannot be opened stops the load: a list file that cannot be read gets
+// that list's initial entries (its path stays as the document names it),
+// and every later list is still read, so nothing readable is lost.
 std::optional<LoadStep> Load(GameSettings& settings, const wxString& path);
 }

@@ -40,6 +40,7 @@ public:
     void WritePath(wxTextOutputStream& out) const;
     void ReadPath(wxTextInputStream& in);
 
-    wxString path;    // as config.txt names it
+    wxString path;          // as config.txt names it
+    wxString pickedPath;    // the path last chosen for it with a browse button, if any
     const wxString defaultPath;
 };
