@@ -55,17 +55,24 @@ std::string ConfigDocument::Bytes(const GameSettings& settings)
     return TextBytes([&settings](wxTextOutputStream& out) { WriteDocument(settings, out); });
 }
 
-namespace
+ConfigDocument::ListPlace ConfigDocument::PlaceOf(const GameSettings& settings, size_t list,
+                                                  const wxString& document)
 {
-bool MayHoldList(const ListFile& list, const wxString& document)
-{
+    const std::vector<const ListFile*> lists = settings.Lists();
+    const wxString& path = lists.at(list)->path;
+    if (GamePath::NamesFolder(path))
+        return ListPlace::folder;
+    if (GamePath::SameFile(path, document) || GamePath::SameFile(path, defaultPath))
+        return ListPlace::document;
+    for (size_t earlier = 0; earlier < list; ++earlier)
+        if (GamePath::SameFile(path, lists[earlier]->path))
+            return ListPlace::shared;
     std::vector<wxString> picked;
-    if (!list.pickedPath.empty())
-        picked.push_back(list.pickedPath);
-    return GamePath::MayHoldList(list.path, wxGetCwd(), picked) &&
-           !GamePath::SameFile(list.path, document) &&
-           !GamePath::SameFile(list.path, ConfigDocument::defaultPath);
-}
+    if (!lists[list]->pickedPath.empty())
+        picked.push_back(lists[list]->pickedPath);
+    if (!GamePath::MayHoldList(path, wxGetCwd(), picked))
+        return ListPlace::outside;
+    return ListPlace::fits;
 }
 
 ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings,
@@ -78,16 +85,16 @@ ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings,
         return report;
     }
 
-    // every file's bytes first; a list another one already writes is
-    // refused by the transaction
+    // every file's bytes first
     SaveTransaction save;
     save.Add(path, Bytes(settings));
-    for (const ListFile* list : settings.Lists())
+    const std::vector<const ListFile*> lists = settings.Lists();
+    for (size_t list = 0; list < lists.size(); ++list)
     {
-        if (MayHoldList(*list, path))
-            save.Add(list->path, list->Bytes());
+        if (PlaceOf(settings, list, path) == ListPlace::fits)
+            save.Add(lists[list]->path, lists[list]->Bytes());
         else
-            report.notSaved.push_back(list->path);
+            report.notSaved.push_back(lists[list]->path);
     }
 
     for (const SaveTransaction::NotSaved& file : save.Commit().notSaved)

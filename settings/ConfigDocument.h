@@ -26,6 +26,17 @@ struct SaveReport
     explicit operator bool() const { return AllSaved(); }
 };
 
+// Where a list may be written, and why not.
+enum class ListPlace
+{
+    fits,
+    folder,      // the path names a folder
+    outside,     // outside the game directory, and not picked with a browse button
+    document,    // config.txt itself, or the document being saved
+    shared       // a list before it in the save already writes that file
+};
+ListPlace PlaceOf(const GameSettings& settings, size_t list, const wxString& document);
+
 // Saves the document and the seven list files as one unit (SaveTransaction):
 // a save that fails part way leaves every file whole, old or new.
 //

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "settings/ConfigDocument.h"
 #include "settings/GameFile.h"
@@ -129,6 +130,19 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
                                                                  static_cast<int>(slot + 1),
                                                                  files.Path(slot))});
     }
+
+    const wchar_t* const refusals[] = {
+        nullptr,
+        L"names a folder: the list will not be written",
+        L"lies outside the game directory: the list will not be written",
+        L"is config.txt: the list will not be written",
+        L"is written by another list: this list will not be written",
+    };
+    const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
+    for (size_t list = 0; list < lists.size(); ++list)
+        if (const auto place = ConfigDocument::PlaceOf(settings, list, configPath);
+            place != ConfigDocument::ListPlace::fits)
+            findings.push_back({lists[list]->path, refusals[static_cast<int>(place)]});
 
     for (const KeyConflict& conflict : FindKeyConflicts(settings.control))
         findings.push_back(
