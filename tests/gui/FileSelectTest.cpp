@@ -1,70 +1,71 @@
 // The file selector: the browse dialog, relative paths and the handshake
 // with the page that owns it.
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/frame.h>
+#include <wx/testing.h>
 #include <wx/windowptr.h>
 
 #include "controls/myFileSelect.h"
-#include "support/ListPages.h"
+#include "support/GuiHelpers.h"
 
 namespace
 {
 // a frame standing in for a page: notes every click that travels on to it
-class PageStandIn : public wxFrame
+struct PageStandIn : wxFrame
 {
-public:
-    PageStandIn()
-        : wxFrame(nullptr, wxID_ANY, wxString(L"page"))
+    PageStandIn() : wxFrame(nullptr, wxID_ANY, wxString(L"page")), selector(new myFileSelect(this, L"kept.txt"))
     {
-        selector = new myFileSelect(this, unfilledPathText);
-        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-            ++clicks;
-            chosenWhenClicked = selector->pathChosen;
-        });
+        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { chosenWhenClicked.push_back(selector->pathChosen); });
         Show();
     }
-
-    void Browse() { ClickButton(BrowseButtonOf(selector)); }
+    void Browse() { ClickButton(ChildOf<wxButton>(selector)); }
 
     myFileSelect* selector;
-    int clicks = 0;
-    bool chosenWhenClicked = false;
+    std::vector<bool> chosenWhenClicked;
 };
 
+// the real dialog as the toolkit's test hook finds it: its inputs, then cancelled
+struct ExpectFileDialog : wxExpectModal<wxFileDialog>
+{
+    explicit ExpectFileDialog(std::string& seen) : wxExpectModal<wxFileDialog>(wxString()), seen(seen) {}
+    int OnInvoked(wxFileDialog* dialog) const override
+    {
+        const bool opens = !(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE));
+        seen = B(dialog->GetMessage() + L"|" + dialog->GetDirectory() + L"|" + dialog->GetWildcard()) +
+               (opens ? "|opens one file" : "|other style");
+        return wxID_CANCEL;
+    }
+    std::string& seen;
+};
 }
 
-// SetPath and GetPath keep the text exactly and raise no flag
-TEST(FileSelect, StartsShowingTheUnfilledTextAndKeepsTheTextItIsGiven)
+// Without a test's answer the browse button shows a real file dialog, with
+// the selector's inputs as they are before a page sets any.
+TEST(FileSelect, TheBrowseButtonShowsARealDialogWithItsInputs)
 {
     const wxWindowPtr<PageStandIn> page(new PageStandIn);
-    EXPECT_EQ(B(page->selector->GetPath()), ".\\");
-    EXPECT_EQ(B(page->selector->message), "設定ファイル");
-    EXPECT_EQ(B(page->selector->wildcard), "Text (*.txt)|*.txt");
-    EXPECT_EQ(B(page->selector->startDir), "./");
-    EXPECT_TRUE(page->selector->relativeMode);
-    for (const char* text : {"", "  padded  ", "./BGM/selectgm.mid", "日本語/ファイル.mid"})
-    {
-        page->selector->SetPath(U(text));
-        EXPECT_EQ(B(page->selector->GetPath()), text);
-        EXPECT_FALSE(page->selector->pathChosen);
-    }
+    std::string seen;
+    wxTEST_DIALOG(page->Browse(), ExpectFileDialog(seen));
+    EXPECT_EQ(seen, "設定ファイル|./|Text (*.txt)|*.txt|opens one file");
+    EXPECT_EQ(B(page->selector->GetPath()), "kept.txt");
+    EXPECT_EQ(page->chosenWhenClicked, std::vector<bool>{false});
 }
 
-// The dialog opens with what the page set. The page's own click handler runs
-// after it, with the flag set when a file was chosen; a cancelled dialog
-// leaves the text and clears the flag that a page left set.
+// The page's own click handler runs after the dialog, with the flag set when
+// a file was chosen; a cancelled dialog leaves the text and clears the flag
+// that a page left set.
 TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
 {
-    struct Case
+    const struct
     {
         const char* workingSubfolder;    // below the game directory
         const char* chosen;              // below the game directory; nullptr: cancelled
         bool relativeMode;
         const char* shown;               // "<game>" stands for the game directory
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", "BGM/a.mid", true, "BGM/a.mid"},
         {"bin", "Font/b.ttf", true, "../Font/b.ttf"},
         {"bin/deeper", "Font/b.ttf", true, "../../Font/b.ttf"},
@@ -72,36 +73,27 @@ TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
         {"bin", "Font/b.ttf", false, "<game>/Font/b.ttf"},
         {"", nullptr, true, "kept.txt"},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
+        SCOPED_TRACE(std::string(c.chosen ? c.chosen : "cancelled") + " from " + c.workingSubfolder);
         TempDir game;
-        const std::string working = game.Path() + "/" + c.workingSubfolder;
-        MakeDir(working);
-        std::filesystem::current_path(working);
-
+        MakeDir(game.Path() + "/" + c.workingSubfolder);
+        std::filesystem::current_path(game.Path() + "/" + c.workingSubfolder);
         const wxWindowPtr<PageStandIn> page(new PageStandIn);
         page->selector->relativeMode = c.relativeMode;
-        page->selector->SetPath(wxString(L"kept.txt"));
         page->selector->pathChosen = !c.chosen;
-        page->selector->message = wxString(L"BGMファイル");
-        page->selector->wildcard = wxString(L"BGM (*.mid)|*.mid");
-        MakeDir("BGM");
-        page->selector->startDir = wxString(L"./BGM");
+        page->selector->startDir = L"./BGM";
         DialogAnswer answer(c.chosen ? U(game.Path() + "/" + c.chosen) : wxString());
         page->Browse();
 
         std::string expected = c.shown;
         if (expected.rfind("<game>", 0) == 0)
             expected = game.Path() + expected.substr(6);
-        SCOPED_TRACE(std::string(c.chosen ? c.chosen : "cancelled") + " from " + working);
         EXPECT_EQ(answer.shown, 1);
-        EXPECT_EQ(B(answer.message), "BGMファイル");
-        EXPECT_EQ(B(answer.wildcard), "BGM (*.mid)|*.mid");
         EXPECT_EQ(B(answer.directory), "./BGM");
-        EXPECT_EQ(answer.style & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE), 0);
         EXPECT_EQ(B(page->selector->GetPath()), expected);
+        EXPECT_EQ(page->selector->IsEdited(), c.chosen != nullptr);
         EXPECT_EQ(page->selector->pathChosen, c.chosen != nullptr);
-        EXPECT_EQ(page->clicks, 1);
-        EXPECT_EQ(page->chosenWhenClicked, c.chosen != nullptr);
+        EXPECT_EQ(page->chosenWhenClicked, std::vector<bool>{c.chosen != nullptr});
     }
 }

@@ -1,70 +1,34 @@
 // mySlider: the slider and the spin control always show the same value;
 // an arrow step of the spin control moves by the step given.
-#include <functional>
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
-#include <wx/uiaction.h>
+#include <wx/windowptr.h>
 
 #include "controls/mySlider.h"
 #include "support/GuiHelpers.h"
 
 namespace
 {
-class SliderTest : public testing::Test
+// a mySlider alone in a shown window; what its three parts show
+struct SliderInFrame : wxFrame
 {
-protected:
-    ~SliderTest() override
+    SliderInFrame(int min, int max, int step) : wxFrame(nullptr, wxID_ANY, L"slider"), control(new mySlider(this, min, max, step))
     {
-        frame->Destroy();
-        Pump(10);
-    }
-
-    // a mySlider alone in a shown window, with its two controls found
-    mySlider* Make(int min, int max, int step)
-    {
-        auto* control = new mySlider(frame, min, max, step);
-        frame->Show();
-        for (wxWindow* child : control->GetChildren())
-        {
-            if (auto* s = dynamic_cast<wxSlider*>(child))
-                slider = s;
-            if (auto* s = dynamic_cast<wxSpinCtrl*>(child))
-                spin = s;
-        }
-        EXPECT_NE(slider, nullptr);
-        EXPECT_NE(spin, nullptr);
-        Pump(100);
-        return control;
-    }
-
-    // what a user types in the spin control; Up and Down are the arrows
-    void InSpin(const std::function<void(wxUIActionSimulator&)>& keys)
-    {
-        frame->Raise();
-        spin->SetFocus();
-        Pump(50);
-        wxUIActionSimulator sim;
-        keys(sim);
+        Show();
         Pump(100);
     }
+    std::vector<int> Shown() { return {ChildOf<wxSpinCtrl>(control)->GetValue(), Slider()->GetValue(), control->GetValue()}; }
+    wxSlider* Slider() { return ChildOf<wxSlider>(control); }
 
-    void ExpectShown(mySlider* control, int value)
-    {
-        EXPECT_EQ(spin->GetValue(), value);
-        EXPECT_EQ(slider->GetValue(), value);
-        EXPECT_EQ(control->GetValue(), value);
-    }
-
-    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxString(L"slider"));
-    wxSlider* slider = nullptr;
-    wxSpinCtrl* spin = nullptr;
+    mySlider* control;
 };
+using V = std::vector<int>;
 }
 
 // SetValue holds a value beyond the range at its nearer end too
-TEST_F(SliderTest, SetValueAndAnArrowStepMoveBothControlsAndHoldAtTheEnds)
+TEST(Slider, SetValueAndAnArrowStepMoveBothControlsAndHoldAtTheEnds)
 {
     const struct
     {
@@ -79,31 +43,30 @@ TEST_F(SliderTest, SetValueAndAnArrowStepMoveBothControlsAndHoldAtTheEnds)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::to_string(c.set) + " step " + std::to_string(c.step));
-        mySlider* control = Make(c.min, c.max, c.step);
-        control->SetValue(c.set);
-        ExpectShown(control, c.shown);
-        InSpin([&](wxUIActionSimulator& sim) { sim.Char(c.key); });
-        ExpectShown(control, c.shownAfterKey);
-        control->Destroy();
+        const wxWindowPtr<SliderInFrame> s(new SliderInFrame(c.min, c.max, c.step));
+        s->control->SetValue(c.set);
+        EXPECT_EQ(s->Shown(), V(3, c.shown));
+        PressKeys(ChildOf<wxSpinCtrl>(s->control), [&](wxUIActionSimulator& sim) { sim.Char(c.key); });
+        EXPECT_EQ(s->Shown(), V(3, c.shownAfterKey));
     }
 }
 
 // a dragged slider's value is copied unrounded to the step
-TEST_F(SliderTest, EachControlFollowsTheOtherDraggedOrTyped)
+TEST(Slider, EachControlFollowsTheOtherDraggedOrTyped)
 {
-    mySlider* control = Make(10, 600, 30);
-    control->SetValue(70);
-    slider->SetValue(37);
-    wxCommandEvent dragged(wxEVT_SLIDER, slider->GetId());
-    dragged.SetEventObject(slider);
+    const wxWindowPtr<SliderInFrame> s(new SliderInFrame(10, 600, 30));
+    s->control->SetValue(70);
+    s->Slider()->SetValue(37);
+    wxCommandEvent dragged(wxEVT_SLIDER, s->Slider()->GetId());
+    dragged.SetEventObject(s->Slider());
     dragged.SetInt(37);
-    slider->ProcessWindowEvent(dragged);
-    ExpectShown(control, 37);
+    s->Slider()->ProcessWindowEvent(dragged);
+    EXPECT_EQ(s->Shown(), V(3, 37));
 
-    InSpin([](wxUIActionSimulator& sim) {
+    PressKeys(ChildOf<wxSpinCtrl>(s->control), [](wxUIActionSimulator& sim) {
         sim.Char('a', wxMOD_CONTROL);    // select what is there
         sim.Text("55");
         sim.Char(WXK_RETURN);
     });
-    ExpectShown(control, 55);
+    EXPECT_EQ(s->Shown(), V(3, 55));
 }

@@ -1,16 +1,16 @@
 // Brings the toolkit up once for all GUI tests. Test discovery runs without
 // a display, so the list of tests is answered before wx starts.
-#include <cstring>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
 
 namespace
 {
-class TestApp : public wxApp
+struct TestApp : wxApp
 {
-public:
     bool OnInit() override { return true; }
 };
 
@@ -18,10 +18,22 @@ public:
 void ThrowingAssertHandler(const wxString& file, int line, const wxString& func,
                            const wxString& cond, const wxString& msg)
 {
-    throw std::logic_error((file + wxString::Format(L":%d ", line) + func + L": " + cond + L" " +
-                            msg)
-                               .utf8_string());
+    throw std::logic_error((file + wxString::Format(L":%d ", line) + func + L": " + cond + L" " + msg).utf8_string());
 }
+
+// Any modal dialog no test expects (a message box, a logged error shown at
+// idle time, a file dialog that did not go through the seam) fails the test
+// and is cancelled instead of waiting for a click. wxTEST_DIALOG's own hook
+// comes later and so is asked first.
+struct UnexpectedDialogs : wxModalDialogHook
+{
+    int Enter(wxDialog* dialog) override
+    {
+        ADD_FAILURE() << "unexpected dialog: " << dialog->GetTitle().utf8_string();
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
 }
 
 wxIMPLEMENT_APP_NO_MAIN(TestApp);
@@ -38,7 +50,10 @@ int main(int argc, char** argv)
         return 2;
     }
     wxSetAssertHandler(ThrowingAssertHandler);
+    UnexpectedDialogs unexpected;
+    unexpected.Register();
     const int result = RUN_ALL_TESTS();
+    unexpected.Unregister();
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;
