@@ -223,7 +223,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
     GameSettings settings;    // there are no default lists to read yet
     settings.SetDefaults();
-    if (!ConfigDocument::Save(settings, configPath))
+    if (!ConfigDocument::Save(settings, configPath).documentOpened)
         Fail("the initial settings cannot be saved");
     for (size_t i = 0; i < defaultFiles.size(); ++i)
         defaultContents[i] = ReadBytes(scratch / defaultFiles[i]);
@@ -263,8 +263,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return 0;
         }
 
-    // first save: bounded
-    if (!ConfigDocument::Save(settings, configPath))
+    // first save: bounded (a list the save refuses keeps its file)
+    if (!ConfigDocument::Save(settings, configPath).documentOpened)
         Fail("config.txt could not be saved");
     const std::vector<fs::path> written = WrittenFiles(listPaths);
     for (const fs::path& file : written)
@@ -276,10 +276,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                  " from an input of " + std::to_string(size));
     }
 
-    // second round: what was written loads (when every file could be
-    // written), and saves back unchanged. A load that stops at a list file
-    // the first save could not write leaves the later lists as they were,
-    // so that save gives the same bytes too.
+    // second round: what was written loads (when every file is there), and
+    // saves back unchanged. A list the first save could not write is read
+    // as it was the first time, or gets its initial entries again.
     if (SharesAFile(written))
     {
         ++counts.filesShared;
@@ -290,7 +289,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail("the files just saved do not load");
     if (ListPaths(settings) != listPaths)
         Fail("the list paths changed on loading the files just saved");
-    if (!ConfigDocument::Save(settings, configPath))
+    if (!ConfigDocument::Save(settings, configPath).documentOpened)
         Fail("config.txt could not be saved again");
     const auto secondSave = Snapshot();
     if (secondSave != firstSave)

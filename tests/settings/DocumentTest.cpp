@@ -3,6 +3,7 @@
 // where it stops, damaged files, and files that cannot be opened.
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <gtest/gtest.h>
 
 #include "GameFiles.h"
@@ -94,41 +95,52 @@ TEST(Document, LoadingAndSavingGivesBackTheBytes)
 
 // The twenty steps by their number: 1 config.txt; 2 to 6 the sections (they
 // never fail); then the path and the file of each list, in the order of
-// Lists(). The image list's file is read after the music list's.
-TEST(Document, LoadStopsAtTheFirstFileThatCannotBeReadWithEarlierStepsRead)
+// Lists(); the image list's file is read after the music list's. Only
+// config.txt stops the load: a list that cannot be read gets its initial
+// entries and keeps the path the document names, every other list is read,
+// and the load tells the first step that failed.
+TEST(Document, LoadTellsTheFirstStepThatFailedAndReadsEveryListItCan)
 {
-    const int listSteps[][2] = {{7, 8}, {9, 10}, {11, 14}, {12, 13}, {15, 16}, {17, 18}, {19, 20}};
+    const int fileSteps[] = {8, 10, 14, 13, 16, 18, 20};
     TempDir dir;
-    GameSettings loaded, before;
+    GameSettings loaded, before, initial;    // before: nothing put in yet
     SetOthers(loaded);
-    before.SetDefaults();
+    initial.SetDefaults();    // there are no default list files here
     const Files files = FilesOf(loaded);
-    for (size_t missing = 0; missing <= files.size(); ++missing)    // config.txt, each list, none
-        for (bool folder : {false, true})
+    for (size_t a = 0; a <= files.size(); ++a)    // config.txt, a list or none missing,
+        for (size_t b = a; b <= files.size(); ++b)    // and a later one
         {
-            const std::string file = missing < files.size() ? files[missing].first : "";
-            SCOPED_TRACE(file + (folder ? " a folder" : " missing"));
+            std::set<size_t> missing;
+            for (size_t file : {a, b})
+                if (file < files.size())
+                    missing.insert(file);
+            SCOPED_TRACE("missing " + std::to_string(a) + " and " + std::to_string(b));
             ASSERT_TRUE(ConfigDocument::Save(loaded, L"config.txt"));
-            std::filesystem::remove(file);
-            if (folder && !file.empty())
-                MakeDir(file);
-
+            for (size_t file : missing)
+            {
+                std::filesystem::remove(files[file].first);
+                if ((a + b) % 2 && file == a)
+                    MakeDir(files[file].first);    // a folder cannot be read either
+            }
             GameSettings settings = before;
             const std::optional<LoadStep> step = Load(settings);
-            const int stopped = step ? static_cast<int>(*step) : 21;
-            EXPECT_EQ(stopped, missing == 0 ? 1 : missing < files.size() ? listSteps[missing - 1][1] : 21);
-            const GameSettings& sections = stopped > 1 ? loaded : before;
+            const bool opened = missing.count(0) == 0;
+            int first = missing.empty() ? 21 : opened ? 20 : 1;
+            for (size_t file : missing)
+                first = std::min(first, file > 0 ? fileSteps[file - 1] : 1);
+            EXPECT_EQ(step ? static_cast<int>(*step) : 21, first);
+            const GameSettings& sections = opened ? loaded : before;
             for (const auto part : {&GameSettings::basic, &GameSettings::net, &GameSettings::control,
                                     &GameSettings::match, &GameSettings::manip})
                 EXPECT_EQ(Bytes(settings.*part), Bytes(sections.*part));
-            for (size_t i = 0; i < std::size(listSteps); ++i)
+            for (size_t i = 0; i < std::size(fileSteps); ++i)
             {
-                const GameSettings& path = listSteps[i][0] < stopped ? loaded : before;
-                const GameSettings& contents = listSteps[i][1] < stopped ? loaded : before;
-                EXPECT_EQ(settings.Lists()[i]->path, path.Lists()[i]->path) << "list " << i;
+                const GameSettings& contents = !opened ? before : missing.count(i + 1) ? initial : loaded;
+                EXPECT_EQ(settings.Lists()[i]->path, sections.Lists()[i]->path) << "list " << i;
                 EXPECT_EQ(Bytes(*settings.Lists()[i]), Bytes(*contents.Lists()[i])) << "list " << i;
             }
-            std::filesystem::remove(file);
+            for (size_t file : missing)
+                std::filesystem::remove_all(files[file].first);
         }
 }
 
@@ -166,7 +178,7 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
         settings.SetDefaults();
         EXPECT_EQ(Load(settings), c.config ? std::optional(LoadStep::replayListFile) : std::nullopt);
         EXPECT_EQ(settings.replayList.path, c.config ? wxString() : others.replayList.path);
-        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt").documentOpened);
         const std::string saved = ReadFile("config.txt");
         EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 337) << "every line written";
         EXPECT_EQ(saved.substr(saved.size() - 14), "\n#End of File\n");
@@ -175,8 +187,8 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
     }
 }
 
-// A list that cannot be written is left out quietly; config.txt that cannot
-// be written fails the save.
+// A list that cannot be written is left out and named; config.txt that
+// cannot be written fails the save.
 TEST(Document, FilesThatCannotBeWritten)
 {
     TempDir dir;
@@ -184,8 +196,11 @@ TEST(Document, FilesThatCannotBeWritten)
     settings.SetDefaults();
     for (ListFile* list : settings.Lists())
         list->path = L"nodir/list.txt";
-    EXPECT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+    const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"config.txt");
+    EXPECT_TRUE(report.documentOpened);
+    EXPECT_EQ(report.notSaved.size(), 7u);
+    EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(settings));
     EXPECT_FALSE(FileExists("nodir"));
-    EXPECT_FALSE(ConfigDocument::Save(settings, L"missing/config.txt"));
+    EXPECT_FALSE(ConfigDocument::Save(settings, L"missing/config.txt").documentOpened);
     EXPECT_FALSE(FileExists("missing"));
 }
