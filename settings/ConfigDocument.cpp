@@ -9,7 +9,7 @@
 #include "settings/TextFileReader.h"
 #include "settings/GamePath.h"
 #include "settings/SaveTransaction.h"
-#include "settings/TextFileWriter.h"
+#include "settings/TextBytes.h"
 #include "settings/ValueLine.h"
 
 namespace

@@ -2,7 +2,7 @@
 
 #include "settings/SlotList.h"
 #include "settings/TextFileReader.h"
-#include "settings/TextFileWriter.h"
+#include "settings/TextBytes.h"
 #include "settings/ValueLine.h"
 
 ListFile::ListFile(const wxString& defaultPath)
@@ -19,14 +19,6 @@ bool ListFile::ReadFile()
     return true;
 }
 
-bool ListFile::WriteFile() const
-{
-    TextFileWriter file(path);
-    if (!file.IsOpened())
-        return false;
-    Write(file.Stream());
-    return file.Commit();
-}
 
 std::string ListFile::Bytes() const
 {

@@ -28,13 +28,11 @@ public:
     // the slots of files the list names (the font list: its two fonts)
     virtual const SlotList& Files() const = 0;
 
-    // the file's bytes as WriteFile writes them
+    // the file's bytes, as a save writes them
     std::string Bytes() const;
 
     // False, with the contents unchanged, when the file cannot be opened.
     bool ReadFile();
-    // False when the file cannot be written; it then keeps its old contents.
-    bool WriteFile() const;
 
     // the list file's path as one value line of config.txt
     void WritePath(wxTextOutputStream& out) const;

@@ -2,7 +2,7 @@
 //
 // Text is read as UTF-8; bytes that are not UTF-8 (a Shift-JIS name from an
 // older install) are carried in private-use characters, so writing them with
-// TextFileWriter gives back exactly the bytes that were read (see
+// TextBytes gives back exactly the bytes that were read (see
 // Utf8InputStream).
 #pragma once
 
