@@ -47,6 +47,8 @@ private:
     void OnAbout(wxCommandEvent& event);
 
     void OnCloseWindow(wxCloseEvent& event);
+    // every menu shortcut, whichever control has the focus
+    void OnCharHook(wxKeyEvent& event);
 
     myNotebook* notebook;
     wxMenuBar* menuBar;
