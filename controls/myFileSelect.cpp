@@ -1,5 +1,6 @@
 #include "controls/myFileSelect.h"
 
+#include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -12,6 +13,15 @@
 namespace
 {
 const int pathWidth = 130;
+
+// the notebook page a window is on, or nullptr
+const wxWindow* PageOf(const wxWindow* window)
+{
+    for (; window && window->GetParent(); window = window->GetParent())
+        if (wxDynamicCast(window->GetParent(), wxBookCtrlBase))
+            return window;
+    return nullptr;
+}
 }
 
 wxBEGIN_EVENT_TABLE(myFileSelect, wxPanel)
@@ -42,6 +52,9 @@ void myFileSelect::CreateControls(const wxString& initialText)
                                 CreationSize(0), wxBU_EXACTFIT);
     browseButton->SetFont(CommonFont());
     browseButton->SetInitialSize(NaturalSize(browseButton));
+    // focus events stay with the window that gets them: the panel's event
+    // table never sees the field's
+    textCtrl->Bind(wxEVT_SET_FOCUS, &myFileSelect::OnPathFocus, this);
 
     message = wxString(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");
@@ -95,4 +108,17 @@ void myFileSelect::OnBrowse(wxCommandEvent& event)
         pathChosen = true;
     }
     event.Skip();    // the page's button handler runs next
+}
+
+// GTK selects the whole text of an entry it gives the focus to. When a page
+// is shown, the focus moves from the page left to the first field of the
+// new one, and one stray key would replace the path: the cursor goes to the
+// end instead. Tab and Shift-Tab within a page, or from the tabs, still
+// select, as everywhere.
+void myFileSelect::OnPathFocus(wxFocusEvent& event)
+{
+    const wxWindow* pageLeft = PageOf(event.GetWindow());
+    if (pageLeft && pageLeft != PageOf(this))
+        CallAfter([this] { textCtrl->SetInsertionPointEnd(); });    // after GTK selects
+    event.Skip();
 }

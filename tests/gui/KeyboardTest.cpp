@@ -220,3 +220,29 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, Shortcuts,
                                          ControlKind{"PathField", FirstAfterTheBasicPage<myFileSelect>}),
                          [](const auto& kind) { return std::string(kind.param.name); });
 
+// GTK selects the whole text of a field it gives the focus to; on a page
+// just shown, one stray key would then replace the path
+TEST(Keyboard, ShowingAPageSelectsNoPath)
+{
+    FrameInTempDir window;
+    SendMenu(window.Frame(), idInitialSettings);
+    wxUIActionSimulator().MouseMove(window.Frame().GetScreenRect().GetLeftTop() + wxPoint(20, 60));
+    myNotebook& notebook = *window.Frame().GetNotebook();
+    int pathsFocused = 0;
+    for (size_t page = 1; page < notebook.GetPageCount(); ++page)
+    {
+        notebook.SetSelection(page - 1);    // the focus in the page before
+        Pump(100);
+        notebook.GetPage(page - 1)->SetFocus();
+        notebook.SetSelection(page);
+        Pump(100);
+        auto* focus = dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus());
+        if (!focus || !dynamic_cast<myFileSelect*>(focus->GetParent()))
+            continue;
+        ++pathsFocused;
+        long from = 0, to = 0;
+        focus->GetSelection(&from, &to);
+        EXPECT_EQ(from, to) << B(notebook.GetPageText(page));
+    }
+    EXPECT_GE(pathsFocused, 4);    // the four list pages at least
+}
