@@ -1,6 +1,8 @@
 #include "app/myFrame.h"
 
+#include <memory>
 #include <vector>
+#include <wx/accel.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -79,6 +81,20 @@ struct SpecPreset
     MachineSpec spec;
 };
 
+// the menu item whose accelerator is this key with exactly these modifiers
+wxMenuItem* ItemWithShortcut(const wxMenuBar& menuBar, const wxKeyEvent& key)
+{
+    for (size_t menu = 0; menu < menuBar.GetMenuCount(); ++menu)
+        for (wxMenuItem* item : menuBar.GetMenu(menu)->GetMenuItems())
+        {
+            const std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
+            if (accel && accel->GetKeyCode() == key.GetKeyCode() &&
+                accel->GetFlags() == key.GetModifiers())
+                return item;
+        }
+    return nullptr;
+}
+
 const SpecPreset specPresets[] = {
     {idUltraHighSpec, MachineSpec::ultraHigh}, {idHighSpec, MachineSpec::high},
     {idMiddleSpec, MachineSpec::middle},       {idLowSpec, MachineSpec::low},
@@ -107,6 +123,7 @@ wxBEGIN_EVENT_TABLE(myFrame, wxFrame)
     EVT_MENU(idLowSpec, myFrame::OnSpecPreset)
     EVT_MENU(idUltraLowSpec, myFrame::OnSpecPreset)
     EVT_CLOSE(myFrame::OnCloseWindow)
+    EVT_CHAR_HOOK(myFrame::OnCharHook)
 wxEND_EVENT_TABLE()
 
 // ----------------------------------------------------------------------------
@@ -262,6 +279,18 @@ void myFrame::OnCloseWindow(wxCloseEvent&)
     configPath = wxFileName(defaultConfigPath);
     SaveConfig();
     Destroy();
+}
+
+// GTK offers a key to the menu's accelerators only after the focused control
+// has let it go, and a text entry keeps Ctrl-A (select all) and Ctrl-X (cut)
+// for itself, the key-capture field every key. So the shortcuts are taken
+// here, before any control sees the key, from the menu items' own labels.
+void myFrame::OnCharHook(wxKeyEvent& event)
+{
+    if (wxMenuItem* item = ItemWithShortcut(*menuBar, event))
+        ProcessCommand(item);
+    else
+        event.Skip();
 }
 
 // ----------------------------------------------------------------------------

@@ -51,6 +51,8 @@ private:
     void OnAbout(wxCommandEvent& event);
 
     void OnCloseWindow(wxCloseEvent& event);
+    // every menu shortcut, whichever control has the focus
+    void OnCharHook(wxKeyEvent& event);
 
     // every setting; the pages are views on it
     GameSettings settings;

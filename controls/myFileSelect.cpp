@@ -8,6 +8,7 @@
 
 #include "controls/FileDialogRunner.h"
 #include "controls/CommonLook.h"
+#include "controls/PageShowFocus.h"
 #include "settings/GameFile.h"
 
 namespace
@@ -48,6 +49,7 @@ void myFileSelect::CreateControls(const wxString& initialText)
                                 CreationSize(0), wxBU_EXACTFIT);
     browseButton->SetFont(CommonFont());
     browseButton->SetInitialSize(NaturalSize(browseButton));
+    KeepUnselectedWhenPageShown(textCtrl);
 
     message = wxString(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");

@@ -2,7 +2,8 @@
 // dialog replaces the field's text (relative to the working directory
 // unless relativeMode is off), sets pathChosen, and the button click then
 // travels on to the page, which clears the flag and reloads what it needs.
-// A path typed by hand sets no flag.
+// A path typed by hand sets no flag. Showing the page puts the cursor at
+// the end of the path rather than selecting it.
 #pragma once
 
 #include <wx/panel.h>

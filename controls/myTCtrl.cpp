@@ -40,7 +40,24 @@ const SpecialKey specialKeys[] = {
     {WXK_NUMPAD7, L"[7]"},
     {WXK_NUMPAD8, L"[8]"},
     {WXK_NUMPAD9, L"[9]"},
+    // the keypad's arrows, which keypad 4, 8, 6 and 2 are with NumLock off;
+    // its other keys then name nothing
+    {WXK_NUMPAD_LEFT, L"left"},
+    {WXK_NUMPAD_UP, L"up"},
+    {WXK_NUMPAD_RIGHT, L"right"},
+    {WXK_NUMPAD_DOWN, L"down"},
 };
+
+bool IsModifier(int keyCode)
+{
+    return keyCode == WXK_SHIFT || keyCode == WXK_CONTROL;
+}
+
+// whether that modifier is still down as the event was raised
+bool IsHeld(const wxKeyEvent& event, int modifier)
+{
+    return modifier == WXK_SHIFT ? event.ShiftDown() : modifier == WXK_CONTROL && event.ControlDown();
+}
 
 // characters that are their own key name; the main keyboard's 1 and 2 are
 // not key names, unlike 0 and 3 to 9
@@ -48,8 +65,11 @@ const wchar_t namedCharacters[] = L",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz"
 }
 
 wxBEGIN_EVENT_TABLE(myTCtrl, wxTextCtrl)
+    EVT_CHAR_HOOK(myTCtrl::OnCharHook)
     EVT_CHAR(myTCtrl::OnChar)
     EVT_KEY_DOWN(myTCtrl::OnKeyDown)
+    EVT_KEY_UP(myTCtrl::OnKeyUp)
+    EVT_KILL_FOCUS(myTCtrl::OnKillFocus)
     EVT_TEXT_PASTE(wxID_ANY, myTCtrl::OnBlockedEdit)
     EVT_TEXT_CUT(wxID_ANY, myTCtrl::OnBlockedEdit)
     EVT_MIDDLE_DOWN(myTCtrl::OnBlockedMouse)
@@ -80,9 +100,37 @@ wxString myTCtrl::CharacterKeyName(int character)
     return wxString();
 }
 
+// Shift and Control are named when they are let go with no other key
+// pressed meanwhile, or when a key other than Tab is pressed while they are
+// held: Shift then A names "left shift". Held for a menu shortcut or for
+// Shift-Tab they name nothing, so that the field keeps its binding.
+
+// every key that goes down, before the window's menu shortcuts see it
+void myTCtrl::OnCharHook(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    modifierAlone = IsModifier(key);
+    if (modifierAlone)
+        heldModifier = key;
+    event.Skip();    // on to the menu shortcuts, then to OnKeyDown
+}
+
+// a key that is no menu shortcut
 void myTCtrl::OnKeyDown(wxKeyEvent& event)
 {
-    const wxString name = SpecialKeyName(event.GetKeyCode());
+    const int key = event.GetKeyCode();
+    if (IsModifier(key))
+        return;    // named when it is let go, if alone
+    if (key == WXK_TAB && !event.ControlDown() && !event.AltDown())
+    {
+        heldModifier = 0;
+        Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward
+                                   : wxNavigationKeyEvent::IsForward);
+        return;
+    }
+    if (heldModifier != 0 && IsHeld(event, heldModifier))
+        SetValue(SpecialKeyName(heldModifier));
+    const wxString name = SpecialKeyName(key);
     if (name.empty())
         event.Skip();    // named, or ignored, at the character stage
     else
@@ -90,6 +138,24 @@ void myTCtrl::OnKeyDown(wxKeyEvent& event)
         SetValue(name);
         MarkDirty();    // a key pressed is an edit, unlike a name put in from code
     }
+}
+
+void myTCtrl::OnKeyUp(wxKeyEvent& event)
+{
+    if (event.GetKeyCode() == heldModifier)
+    {
+        if (modifierAlone)
+            SetValue(SpecialKeyName(heldModifier));
+        heldModifier = 0;
+    }
+    event.Skip();
+}
+
+// a modifier let go elsewhere is forgotten
+void myTCtrl::OnKillFocus(wxFocusEvent& event)
+{
+    heldModifier = 0;
+    event.Skip();
 }
 
 void myTCtrl::OnChar(wxKeyEvent& event)

@@ -1,7 +1,9 @@
 // A key-capture field: pressing a key replaces the whole text with that
 // key's name ("space", "z", "[4]", "left shift"). Nothing can be typed,
 // edited, deleted or pasted in it; pages may still put any text in with
-// SetValue.
+// SetValue. Tab and Shift-Tab move the focus on, and the window's menu
+// shortcuts work here as anywhere: Shift or Control held for them names
+// nothing.
 #pragma once
 
 #include <wx/textctrl.h>
@@ -18,7 +20,10 @@ public:
     static wxString CharacterKeyName(int character);
 
 private:
+    void OnCharHook(wxKeyEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
     void OnChar(wxKeyEvent& event);
     // the field only ever holds a key name: the clipboard, the primary
     // selection (middle click) and the context menu's cut, paste and delete
@@ -26,6 +31,12 @@ private:
     void OnBlockedEdit(wxClipboardTextEvent& event);
     void OnBlockedMouse(wxMouseEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
+
+    // the Shift or Control key that went down last while the field had the
+    // focus and is not yet let go (0 when none), and whether any other key
+    // went down since
+    int heldModifier = 0;
+    bool modifierAlone = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -79,8 +79,8 @@ int ReadIntValue(wxTextInputStream& in)
 wxString ReadTextValue(wxTextInputStream& in)
 {
     wxString text = ReadValueLine(in);
-    if (text.find_first_not_of(L' ') == wxString::npos)
-        return wxString();
+    if (text == L" ")
+        return wxString();    // how WriteTextValue writes the empty text
     return text;
 }
 

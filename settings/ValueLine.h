@@ -30,7 +30,9 @@ int ReadIntValue(wxTextInputStream& in);
 // The next value line as text (a path, a key name, a network field).
 // An empty text is written as one blank so that it keeps its place in the
 // file (an empty line would be skipped and every later value would move
-// up); a value line of blanks only therefore reads back as the empty text.
+// up); a line of exactly one blank therefore reads back as the empty text.
+// Any other line, two or more blanks included, is the text itself, so the
+// bytes of every file survive a load and a save.
 wxString ReadTextValue(wxTextInputStream& in);
 
 void WriteLine(wxTextOutputStream& out, const wxString& line);

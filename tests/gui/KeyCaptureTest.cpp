@@ -160,7 +160,7 @@ TEST_F(KeyCapture, AKeyPutsItsNameInPlaceOfTheTextOrLeavesTheText)
         {WXK_INSERT, wxMOD_SHIFT, "left shift"}, {'x', wxMOD_CONTROL, "left ctrl"},
         // other keys change nothing and nothing deletes; the keypad's Enter is not Return
         {'1', 0, "[4]"}, {'2', 0, "[4]"}, {'\'', 0, "[4]"}, {'=', 0, "[4]"}, {'`', 0, "[4]"},
-        {WXK_TAB, 0, "[4]"}, {WXK_ESCAPE, 0, "[4]"}, {WXK_F1, 0, "[4]"}, {WXK_HOME, 0, "[4]"},
+        {WXK_ESCAPE, 0, "[4]"}, {WXK_F1, 0, "[4]"}, {WXK_HOME, 0, "[4]"},
         {WXK_BACK, 0, "[4]"}, {WXK_NUMPAD_ENTER, 0, "[4]"}, {'3', 0, "3"},
     };
     for (const auto& c : cases)
@@ -169,6 +169,29 @@ TEST_F(KeyCapture, AKeyPutsItsNameInPlaceOfTheTextOrLeavesTheText)
         EXPECT_EQ(AfterChar("z", WXK_NUMPAD0 + digit), "[" + std::to_string(digit) + "]");
     for (char c : std::string(",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz"))
         EXPECT_EQ(AfterChar("space", c), std::string(1, c));
+}
+
+// Tab and Shift-Tab move the focus on; Shift held for it names nothing
+TEST_F(KeyCapture, TabAndShiftTabMoveTheFocusOnAndNameNothing)
+{
+    for (int modifiers : {wxMOD_NONE, wxMOD_SHIFT})
+    {
+        field->SetFocus();
+        Pump(100);
+        EXPECT_EQ(AfterChar("z", WXK_TAB, modifiers), "z");
+        EXPECT_EQ(wxWindow::FindFocus(), plain) << modifiers;
+    }
+}
+
+// NumLock off: keypad 4, 8, 6 and 2 are the player's arrows; the keypad's
+// other keys name nothing
+TEST_F(KeyCapture, WithoutNumLockTheKeypadArrowsAreTheArrows)
+{
+    SetNumLock(false);
+    ASSERT_FALSE(wxGetKeyState(WXK_NUMLOCK));
+    const char* const names[] = {"z", "z", "down", "z", "left", "z", "right", "z", "up", "z", "z"};
+    for (int key = 0; key <= 10; ++key)    // the digits, then the point (its own key symbol)
+        EXPECT_EQ(After("z", [&] { PressXKey(key < 10 ? XK_KP_0 + key : XK_KP_Delete); }), names[key]) << key;
 }
 
 // the simulator only knows the left-hand Shift and Control keys, and the US

@@ -90,22 +90,25 @@ TEST(ParseDecimal, ConvertsTheWayStrtolDoes)
         EXPECT_EQ(ParseDecimal(c.text), c.value) << wxString(c.text).utf8_string();
 }
 
-// an empty text is written as one blank, so that it keeps its place, and
-// reads back empty
+// An empty text is written as one blank, so that it keeps its place, and
+// reads back empty; every other text, blanks only included, is its own line
+// both ways
 TEST(WriteValues, EndEveryLineWithOneLineFeedAndAnEmptyTextKeepsItsPlace)
 {
-    const std::string bytes = WrittenBy([](wxTextOutputStream& out) {
+    const std::vector<std::string> texts = {"./BGM/a.mid", "", "  ", "   ", "\t", " a ", "after"};
+    const std::string bytes = WrittenBy([&](wxTextOutputStream& out) {
         WriteLine(out, wxString(L"#Default 0"));
         WriteIntValue(out, -8);
         WriteIntValue(out, 255);
-        WriteTextValue(out, wxString(L"./BGM/a.mid"));
         WriteLine(out, wxString());
-        WriteTextValue(out, wxString());
-        WriteTextValue(out, wxString(L"after"));
+        for (const std::string& text : texts)
+            WriteTextValue(out, wxString::FromUTF8(text));
     });
-    EXPECT_EQ(bytes, "#Default 0\n-8\n255\n./BGM/a.mid\n\n \nafter\n");
-    ReadFrom(" \nafter\n", [](wxTextInputStream& in) {
-        EXPECT_EQ(ReadTextValue(in), wxString());
-        EXPECT_EQ(ReadTextValue(in), wxString(L"after"));
+    EXPECT_EQ(bytes, "#Default 0\n-8\n255\n\n./BGM/a.mid\n \n  \n   \n\t\n a \nafter\n");
+    ReadFrom(bytes, [&](wxTextInputStream& in) {
+        ReadIntValue(in);
+        ReadIntValue(in);
+        for (const std::string& text : texts)
+            EXPECT_EQ(ReadTextValue(in).utf8_string(), text);
     });
 }
