@@ -1,18 +1,15 @@
 // Controls are sized from one measurement of each kind. Every control of
 // every page must still get the size the toolkit itself would give it: its
 // fixed width, or wider where its text needs it, and its natural height.
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 #include <wx/button.h>
 #include <wx/combobox.h>
-#include <wx/frame.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
 
-#include "app/myFrame.h"
 #include "app/myNotebook.h"
 #include "controls/myButton.h"
 #include "controls/myCBox.h"
@@ -23,9 +20,9 @@
 
 namespace
 {
-// A control of the same toolkit class made the ordinary way at the default
-// size, and the width its kind gets: fixed (0: the natural one), or wider
-// where its text needs it. No twin: not a kind checked.
+// a control of the same toolkit class made the ordinary way at the default
+// size, and the width its kind gets: fixed (0: the natural one), or at least
+// that where its text needs more
 struct Twin
 {
     const char* kind = nullptr;
@@ -58,7 +55,7 @@ Twin TwinOf(wxWindow* c, wxWindow* scratch)
 TEST(CommonLook, EveryControlHasTheSizeTheToolkitWouldGiveIt)
 {
     FrameInTempDir window;
-    wxFrame scratch(nullptr, wxID_ANY, wxString(L"scratch"));
+    wxFrame scratch(nullptr, wxID_ANY, L"scratch");
     std::set<std::string> kindsSeen;
     int widened = 0;
     for (myPage* page : window.Frame().GetNotebook()->Pages())
@@ -67,20 +64,17 @@ TEST(CommonLook, EveryControlHasTheSizeTheToolkitWouldGiveIt)
         std::vector<wxWindow*> controls = {page};
         for (size_t i = 0; i < controls.size(); ++i)    // grows with the children of each
         {
-            wxWindow* control = controls[i];
-            controls.insert(controls.end(), control->GetChildren().begin(), control->GetChildren().end());
-            const Twin twin = TwinOf(control, &scratch);
+            wxWindow* c = controls[i];
+            controls.insert(controls.end(), c->GetChildren().begin(), c->GetChildren().end());
+            const Twin twin = TwinOf(c, &scratch);
             if (!twin.window)
                 continue;
-            twin.window->SetFont(control->GetFont());
+            twin.window->SetFont(c->GetFont());
             const wxSize natural = twin.window->GetBestSize();
             twin.window->Destroy();
-            int width = twin.fixedWidth ? twin.fixedWidth : natural.x;
-            if (twin.widensForText)
-                width = std::max(width, natural.x);
-            widened += twin.widensForText && control->GetSize().x > twin.fixedWidth;
-            EXPECT_EQ(std::make_pair(control->GetSize().x, control->GetSize().y), std::make_pair(width, natural.y))
-                << twin.kind << " \"" << B(control->GetLabel()) << "\" on page " << B(page->GetName());
+            const int width = std::max(twin.fixedWidth ? twin.fixedWidth : natural.x, twin.widensForText ? natural.x : 0);
+            widened += twin.widensForText && c->GetSize().x > twin.fixedWidth;
+            EXPECT_EQ(c->GetSize(), wxSize(width, natural.y)) << twin.kind << " \"" << B(c->GetLabel()) << "\"";
             kindsSeen.insert(twin.kind);
         }
     }

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -39,27 +38,30 @@ struct DialogAnswer
     {
         SetFileDialogRunner([this, path](wxFileDialog& dialog) {
             ++shown;
+            message = dialog.GetMessage();
             directory = dialog.GetDirectory();
+            style = dialog.GetWindowStyle();
             return FileChoice{!path.empty(), path};
         });
     }
     ~DialogAnswer() { SetFileDialogRunner(nullptr); }
 
     int shown = 0;
-    wxString directory;    // the last dialog's
+    wxString message, directory;    // the last dialog's
+    long style = 0;
 };
 
 inline wxString StatusOf(myFrame& frame) { return frame.GetStatusBar()->GetStatusText(0); }
 
 // a menu command, or a button click, as the toolkit sends it
-inline void Send(wxWindow* window, wxEventType type, int id)
+inline void Send(wxWindow& window, wxEventType type, int id)
 {
     wxCommandEvent event(type, id);
-    event.SetEventObject(window);
-    window->ProcessWindowEvent(event);
+    event.SetEventObject(&window);
+    window.ProcessWindowEvent(event);
 }
-inline void SendMenu(myFrame& frame, int id) { Send(&frame, wxEVT_MENU, id); }
-inline void ClickButton(wxWindow* button) { Send(button, wxEVT_BUTTON, button->GetId()); }
+inline void SendMenu(myFrame& frame, int id) { Send(frame, wxEVT_MENU, id); }
+inline void ClickButton(wxWindow* button) { Send(*button, wxEVT_BUTTON, button->GetId()); }
 
 // Real key presses with the focus in the control. Without a window manager
 // the keyboard follows the pointer to a top-level window: it goes there too.
@@ -115,10 +117,8 @@ struct FrameInTempDir
         frame->Destroy();
         Pump(10);
     }
-
     myFrame& Frame() { return *frame; }
-    TempDir& Dir() { return dir; }
 
-    TempDir dir;
+    TempDir dir;    // first: the working directory while the window lives
     myFrame* frame = nullptr;
 };
