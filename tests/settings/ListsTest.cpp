@@ -58,7 +58,7 @@ TEST(Lists, ACountedListWritesItsUsedSlotsInOrder)
 // values of the gym list are the 18 value lines after them, whatever those
 // lines hold. A fixed list reads one value line per slot, empties those it
 // lacks and leaves the rest. Comments and empty lines are skipped; a line of
-// blanks is a path in a counted list and an empty path in a fixed one.
+// one blank is a path in a counted list and an empty path in a fixed one.
 TEST(Lists, AListReadsThePathsItsCountOrItsSlotsSay)
 {
     enum { gym, think, replay, se, bgm, image };
@@ -82,7 +82,7 @@ TEST(Lists, AListReadsThePathsItsCountOrItsSlotsSay)
         {"count 3 with a blank path", think, "3\na\n \nc\n", {"a", " ", "c"}, ""},
         {"two of twelve", se, "#Config File for SE's\n\n#Sound Effect No. 1\na\n\n#x\nb\n", {"a", "b"}, ""},
         {"four for three", bgm, "1\n2\n3\n4\n", {"1", "2", "3"}, ""},
-        {"a line of blanks", image, "a\nb\nc\nd\n \nf\n", {"a", "b", "c", "d", "", "f"}, ""},
+        {"a line of one blank", image, "a\nb\nc\nd\n \nf\n", {"a", "b", "c", "d", "", "f"}, ""},
     };
     TempDir dir;
     GameSettings g;

@@ -43,10 +43,11 @@ TEST(Sections, AValueIsTakenByTheRuleOfItsSetting)
         {match, "tkoSystem", "2", "0", "2"}, {match, "tkoSystem", "3", "1", "3"},
         {match, "tkoSystem", "255", "2", "255"}, {match, "tkoSystem", "0", "2", "255"},
         {match, "tkoSystem", "4", "2", "255"}, {match, "tkoSystem", "x", "2", "255"},
-        // texts as they stand; one of blanks only is empty, written as a blank
+        // texts as they stand; a single blank is the empty text, written so
         {net, "userName", "  two  blanks ", "  two  blanks ", "  two  blanks "},
         {net, "tcpPort", "20x0", "20x0", "20x0"}, {control, "key2.2", "\\", "\\", "\\"},
-        {control, "key0.0", "left shift", "left shift", "left shift"}, {control, "goNextKey", "   ", "", " "},
+        {control, "key0.0", "left shift", "left shift", "left shift"}, {control, "goNextKey", " ", "", " "},
+        {control, "key1.1", "   ", "   ", "   "},
     };
     for (const auto& c : cases)
     {
