@@ -1,10 +1,11 @@
 // config.txt and the seven list files as a whole: the initial settings byte
 // for byte, load and save giving back the same bytes, the load order and
-// where it stops, damaged files, and files that cannot be opened.
+// the step it tells, damaged files, and files that cannot be written.
 #include <algorithm>
 #include <filesystem>
-#include <set>
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
