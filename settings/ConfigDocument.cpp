@@ -62,6 +62,8 @@ ConfigDocument::ListPlace ConfigDocument::PlaceOf(const GameSettings& settings, 
     const wxString& path = lists.at(list)->path;
     if (GamePath::NamesFolder(path))
         return ListPlace::folder;
+    if (path.find(L'\0') != wxString::npos)
+        return ListPlace::unnamable;
     if (GamePath::SameFile(path, document) || GamePath::SameFile(path, defaultPath))
         return ListPlace::document;
     for (size_t earlier = 0; earlier < list; ++earlier)

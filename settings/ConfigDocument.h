@@ -31,6 +31,7 @@ enum class ListPlace
 {
     fits,
     folder,      // the path names a folder
+    unnamable,   // no file can have that name (it holds a NUL character)
     outside,     // outside the game directory, and not picked with a browse button
     document,    // config.txt itself, or the document being saved
     shared       // a list before it in the save already writes that file

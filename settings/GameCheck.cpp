@@ -7,6 +7,7 @@
 
 #include "settings/ConfigDocument.h"
 #include "settings/GameFile.h"
+#include "settings/GamePath.h"
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
@@ -59,7 +60,7 @@ std::vector<ValueLine> ValueLines(const std::string& bytes)
 
 std::string FileBytes(const wxString& path)
 {
-    std::ifstream file(GameFilePath(path).fn_str(), std::ios::binary);
+    std::ifstream file(GamePath::ToBytes(GameFilePath(path)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
@@ -134,6 +135,7 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
     const wchar_t* const refusals[] = {
         nullptr,
         L"names a folder: the list will not be written",
+        L"holds a NUL character, which no file name can: the list will not be written",
         L"lies outside the game directory: the list will not be written",
         L"is config.txt: the list will not be written",
         L"is written by another list: this list will not be written",

@@ -1,7 +1,8 @@
 #include "settings/GameFile.h"
 
 #include <sys/stat.h>
-#include <wx/strconv.h>
+
+#include "settings/GamePath.h"
 
 wxString GameFilePath(const wxString& listedPath)
 {
@@ -12,11 +13,8 @@ wxString GameFilePath(const wxString& listedPath)
 
 bool GameFileExists(const wxString& listedPath)
 {
-    if (listedPath.empty())
-        return false;
-    // the bytes the list holds, also where they are not UTF-8
-    const wxMBConvUTF8 bytes(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
-    const wxCharBuffer name = GameFilePath(listedPath).mb_str(bytes);
+    const std::string name = GamePath::ToBytes(GameFilePath(listedPath));
     struct stat status;
-    return name.data() && stat(name.data(), &status) == 0 && S_ISREG(status.st_mode);
+    return !name.empty() && name.find('\0') == std::string::npos &&
+           stat(name.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }

@@ -1,16 +1,29 @@
 #include "settings/TextFileReader.h"
 
-#include <wx/filefn.h>
-#include <wx/log.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "settings/GamePath.h"
+
+// The file is opened by the bytes of its name, as a save writes it: a name
+// that is not UTF-8 (a Shift-JIS file name from an older install) reaches
+// the same file.
 TextFileReader::TextFileReader(const wxString& path)
 {
-    if (!wxFileExists(path))
+    const std::string name = GamePath::ToBytes(path);
+    if (name.empty() || name.find('\0') != std::string::npos)
         return;
-    wxLogNull noErrorBoxes;    // a failure is a result here, not a message box
-    file = std::make_unique<wxFileInputStream>(path);
-    if (!file->IsOk())
+    const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return;
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+    {
+        close(fd);
+        return;
+    }
+    file = std::make_unique<wxFileInputStream>(fd);    // it closes the file
     decoder = std::make_unique<Utf8InputStream>(*file);
     text = std::make_unique<wxTextInputStream>(*decoder, wxString(L" \t"), conv);
 }

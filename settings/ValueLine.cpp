@@ -78,9 +78,11 @@ int ReadIntValue(wxTextInputStream& in)
 
 wxString ReadTextValue(wxTextInputStream& in)
 {
+    // one return: wxString has no move constructor, and a long text would
+    // be copied once more
     wxString text = ReadValueLine(in);
     if (text == L" ")
-        return wxString();    // how WriteTextValue writes the empty text
+        text.clear();    // how WriteTextValue writes the empty text
     return text;
 }
 

@@ -9,6 +9,7 @@
 
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
+#include "settings/GamePath.h"
 #include "settings/MachineSpec.h"
 
 namespace
@@ -204,4 +205,19 @@ TEST(Document, FilesThatCannotBeWritten)
     EXPECT_FALSE(FileExists("nodir"));
     EXPECT_FALSE(ConfigDocument::Save(settings, L"missing/config.txt").documentOpened);
     EXPECT_FALSE(FileExists("missing"));
+}
+
+// A list named in Shift-JIS is saved by the bytes of its name and read back
+// from the same file.
+TEST(Document, AListFileNamedInShiftJisIsReadWhereItWasSaved)
+{
+    TempDir dir;
+    GameSettings settings;
+    SetOthers(settings);
+    settings.thinkList.path = GamePath::FromBytes("think-\x83\x7b.txt");
+    ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+    EXPECT_TRUE(FileExists("think-\x83\x7b.txt"));
+    GameSettings loaded;
+    EXPECT_EQ(Load(loaded), std::nullopt);
+    EXPECT_EQ(loaded.thinkList.Bytes(), settings.thinkList.Bytes());
 }
