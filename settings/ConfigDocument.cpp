@@ -62,7 +62,8 @@ ConfigDocument::ListPlace ConfigDocument::PlaceOf(const GameSettings& settings, 
     const wxString& path = lists.at(list)->path;
     if (GamePath::NamesFolder(path))
         return ListPlace::folder;
-    if (path.find(L'\0') != wxString::npos)
+    // a NUL read from a file is kept as the character standing for that byte
+    if (GamePath::ToBytes(path).find('\0') != std::string::npos)
         return ListPlace::unnamable;
     if (GamePath::SameFile(path, document) || GamePath::SameFile(path, defaultPath))
         return ListPlace::document;
