@@ -119,11 +119,15 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
         return findings;
 
     CompareValues(configPath, FileBytes(configPath), ConfigDocument::Bytes(settings), findings);
-    for (const ListFile* list : settings.Lists())
+    const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
+    for (size_t index = 0; index < lists.size(); ++index)
     {
+        const ListFile* list = lists[index];
         if (!GameFileExists(list->path))
             continue;
-        CompareValues(list->path, FileBytes(list->path), list->Bytes(), findings);
+        // a list the save refuses is not written at all (see below)
+        if (ConfigDocument::PlaceOf(settings, index, configPath) == ConfigDocument::ListPlace::fits)
+            CompareValues(list->path, FileBytes(list->path), list->Bytes(), findings);
         const SlotList& files = list->Files();
         for (size_t slot = 0; slot < files.Size(); ++slot)
             if (!files.Path(slot).empty() && !GameFileExists(files.Path(slot)))
@@ -140,7 +144,6 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
         L"is config.txt: the list will not be written",
         L"is written by another list: this list will not be written",
     };
-    const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
     for (size_t list = 0; list < lists.size(); ++list)
         if (const auto place = ConfigDocument::PlaceOf(settings, list, configPath);
             place != ConfigDocument::ListPlace::fits)
