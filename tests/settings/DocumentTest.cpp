@@ -189,21 +189,43 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
     }
 }
 
-// A list that cannot be written is left out and named; config.txt that
-// cannot be written fails the save.
-TEST(Document, FilesThatCannotBeWritten)
+// A list is written only where it belongs; one that is not keeps its file
+// and is named in the report, and config.txt is saved all the same.
+TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
 {
+    const struct
+    {
+        const wchar_t* path;
+        bool picked;
+        bool written;
+    } cases[] = {
+        {L"../victim.txt", false, false},   {L"../victim.txt", true, true},
+        {L"./config.txt", false, false},    {L"Data/../config.txt", true, false},
+        {L"./Data/datacf.txt", false, false},    // the boxer data list writes it
+        {L".\\", false, false},            {L"Data/", false, false},
+        {L"nodir/list.txt", false, false},  {L"./Data/other.txt", false, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(wxString(c.path).utf8_string() + (c.picked ? " picked" : ""));
+        TempDir dir;
+        MakeGameFolders();
+        WriteFile("../victim.txt", "victim\n");
+        GameSettings settings;
+        settings.SetDefaults();
+        settings.thinkList.path = c.path;
+        if (c.picked)
+            settings.thinkList.pickedPath = c.path;
+        const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"config.txt");
+        EXPECT_TRUE(report.documentOpened);
+        EXPECT_EQ(report.notSaved, c.written ? std::vector<wxString>{} : std::vector<wxString>{c.path});
+        EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(settings));
+        EXPECT_EQ(ReadFile("Data/datacf.txt"), settings.boxerList.Bytes());
+        EXPECT_EQ(ReadFile("../victim.txt") == "victim\n", !(c.written && c.picked));
+        std::remove("../victim.txt");
+    }
     TempDir dir;
-    GameSettings settings;
-    settings.SetDefaults();
-    for (ListFile* list : settings.Lists())
-        list->path = L"nodir/list.txt";
-    const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"config.txt");
-    EXPECT_TRUE(report.documentOpened);
-    EXPECT_EQ(report.notSaved.size(), 7u);
-    EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(settings));
-    EXPECT_FALSE(FileExists("nodir"));
-    EXPECT_FALSE(ConfigDocument::Save(settings, L"missing/config.txt").documentOpened);
+    EXPECT_FALSE(ConfigDocument::Save(GameSettings(), L"missing/config.txt").documentOpened);
     EXPECT_FALSE(FileExists("missing"));
 }
 
