@@ -12,6 +12,8 @@
 #    saved.) The GUI tests take the initial settings' files from there too.
 # 2. A save cut short by the file-size limit (ulimit -f below the size of
 #    config.txt) leaves every file as it was, and leaves no temporary file.
+# 3. Started without config.txt, or with a list file missing, then closed:
+#    every file is what the initial settings (and the rest as read) write.
 # Damaged game directories at start-up are the GUI tests' (DocumentTest,
 # ListFilesTest). Without a display it runs itself under xvfb-run.
 set -euo pipefail
@@ -154,14 +156,34 @@ test_save_under_file_size_limit_keeps_every_file() {
   [ "$limit" -ge 1 ] || return 1
   start_editor "$dir" "$limit" && keys ctrl+e && expect_exit_zero &&
     check_files "$dir" $'#kept\n' || return 1
-  if [ -n "$(find "$dir" -name '.*.??????')" ]; then
-    echo "  a temporary file was left: $(find "$dir" -name '.*.??????')"
+  if [ -n "$(find "$dir" -name '.*.ringvald-save')" ]; then
+    echo "  a temporary file was left: $(find "$dir" -name '.*.ringvald-save')"
     return 1
   fi
+}
+
+# without config.txt the editor starts from the initial settings, so that
+# closing writes a working game directory
+test_start_without_config_then_close() {
+  local dir="$work/noconfig"
+  cp -a "$root/sample/game" "$dir"
+  rm "$dir/config.txt"
+  start_editor "$dir" && keys ctrl+5 ctrl+3 ctrl+e && expect_exit_zero && check_files "$dir"
+}
+
+# a list file that cannot be read gets its initial entries; every other
+# value and list is read and written back
+test_missing_list_then_close() {
+  local dir
+  dir="$(new_game_with_kept_files nolist)"
+  rm "$dir/Replay/replaycf.txt"
+  start_editor "$dir" && keys ctrl+e && expect_exit_zero && check_files "$dir"
 }
 
 # ---------------------------------------------------------------------------
 
 run test_keys_write_the_golden_files
 run test_save_under_file_size_limit_keeps_every_file
+run test_start_without_config_then_close
+run test_missing_list_then_close
 [ "$failed" -eq 0 ]
