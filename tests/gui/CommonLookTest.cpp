@@ -31,23 +31,27 @@ struct Twin
     bool widensForText = false;
 };
 
-Twin TwinOf(wxWindow* c, wxWindow* scratch)
+Twin TwinOf(wxWindow* c, wxWindow* s)
 {
     const wxPoint at = wxDefaultPosition;
     const wxSize size = wxDefaultSize;
     const long style = c->GetWindowStyle();
+    const int any = wxID_ANY;
     if (dynamic_cast<myLabel*>(c))
-        return {"caption", new wxStaticText(scratch, wxID_ANY, c->GetLabel(), at, size, style), 120, true};
+        return {"caption", new wxStaticText(s, any, c->GetLabel(), at, size, style), 120, true};
     if (dynamic_cast<myButton*>(c))
-        return {"button", new wxButton(scratch, wxID_ANY, c->GetLabel(), at, size, style), 120, true};
+        return {"button", new wxButton(s, any, c->GetLabel(), at, size, style), 120, true};
     if (auto* list = dynamic_cast<myCBox*>(c))
-        return {"list", new wxComboBox(scratch, wxID_ANY, wxString(), at, size, list->GetStrings(), style), 160, true};
+        return {"list", new wxComboBox(s, any, wxString(), at, size, list->GetStrings(), style), 160, true};
     if (dynamic_cast<myInput*>(c) || dynamic_cast<myTCtrl*>(c))
-        return {"text or key field", new wxTextCtrl(scratch, wxID_ANY, wxString(), at, size, style), 160, false};
+        return {"text or key field", new wxTextCtrl(s, any, wxString(), at, size, style), 160, false};
     if (auto* spin = dynamic_cast<wxSpinCtrl*>(c))
-        return {"spin control", new wxSpinCtrl(scratch, wxID_ANY, wxString(), at, size, style, spin->GetMin(), spin->GetMax()), 0, false};
+    {
+        auto* twin = new wxSpinCtrl(s, any, wxString(), at, size, style, spin->GetMin(), spin->GetMax());
+        return {"spin control", twin, 0, false};
+    }
     if (dynamic_cast<wxSlider*>(c))
-        return {"slider", new wxSlider(scratch, wxID_ANY, 0, 0, 255, at, size, style), 100, false};
+        return {"slider", new wxSlider(s, any, 0, 0, 255, at, size, style), 100, false};
     return {};
 }
 }
@@ -72,9 +76,10 @@ TEST(CommonLook, EveryControlHasTheSizeTheToolkitWouldGiveIt)
             twin.window->SetFont(c->GetFont());
             const wxSize natural = twin.window->GetBestSize();
             twin.window->Destroy();
-            const int width = std::max(twin.fixedWidth ? twin.fixedWidth : natural.x, twin.widensForText ? natural.x : 0);
+            const int fixed = twin.fixedWidth ? twin.fixedWidth : natural.x;
+            const int width = twin.widensForText ? std::max(fixed, natural.x) : fixed;
             widened += twin.widensForText && c->GetSize().x > twin.fixedWidth;
-            EXPECT_EQ(c->GetSize(), wxSize(width, natural.y)) << twin.kind << " \"" << B(c->GetLabel()) << "\"";
+            EXPECT_EQ(c->GetSize(), wxSize(width, natural.y)) << twin.kind << ": " << B(c->GetLabel());
             kindsSeen.insert(twin.kind);
         }
     }

@@ -16,7 +16,7 @@ namespace
 // a frame standing in for a page: notes every click that travels on to it
 struct PageStandIn : wxFrame
 {
-    PageStandIn() : wxFrame(nullptr, wxID_ANY, wxString(L"page")), selector(new myFileSelect(this, L"kept.txt"))
+    PageStandIn() : wxFrame(nullptr, wxID_ANY, L"page"), selector(new myFileSelect(this, L"kept.txt"))
     {
         Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { chosenWhenClicked.push_back(selector->pathChosen); });
         Show();
@@ -33,7 +33,7 @@ struct ExpectFileDialog : wxExpectModal<wxFileDialog>
     explicit ExpectFileDialog(std::string& seen) : wxExpectModal<wxFileDialog>(wxString()), seen(seen) {}
     int OnInvoked(wxFileDialog* dialog) const override
     {
-        const bool opens = !(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT | wxFD_MULTIPLE));
+        const bool opens = !(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_MULTIPLE));
         seen = B(dialog->GetMessage() + L"|" + dialog->GetDirectory() + L"|" + dialog->GetWildcard()) +
                (opens ? "|opens one file" : "|other style");
         return wxID_CANCEL;

@@ -21,11 +21,12 @@ namespace
 void PrepareGame()
 {
     CopySampleGame();
-    for (const auto& [program, record] : {std::pair{"Ringvald.exe", "game"}, {"Data/Brawnsmith.exe", "editor"}})
+    for (const auto& [program, record] :
+         {std::pair{"Ringvald.exe", "game"}, {"Data/Brawnsmith.exe", "editor"}})
     {
+        const std::string to = " >> '" + std::filesystem::absolute(record).string() + ".record'\n";
         WriteFile(program, "#!/bin/sh\n[ -f config.txt ] && cp config.txt config-at-start.txt\n"
-                           "{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; echo --; } >> '" +
-                               std::filesystem::absolute(record).string() + ".record'\n");
+                           "{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; echo --; }" + to);
         chmod(program, 0755);
     }
 }
@@ -82,9 +83,10 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
         {"replay chosen", [](myFrame& f) { ChooseReplay(f, "Replay/my match 1.rep"); }, "game.record",
          "1\nReplay/my match 1.rep\n--\n"},
         {"replay dialog cancelled", [](myFrame& f) { ChooseReplay(f, ""); }, "game.record", ""},
-        {"files dropped", [&](myFrame& f) { EXPECT_TRUE(DnDFile(f).OnDropFiles(0, 0, wxArrayString(2, dropped))); },
+        {"files dropped", [&](myFrame& f) { EXPECT_TRUE(DnDFile(f).OnDropFiles(0, 0, {2, dropped})); },
          "game.record", "1\n\"my dir/a b.rep\"\n--\n"},
-        {"gym member as loaded", [](myFrame& f) { ClickMember(f, 1); }, "editor.record", "1\n./Data/veteran.box\n--\n"},
+        {"gym member as loaded", [](myFrame& f) { ClickMember(f, 1); }, "editor.record",
+         "1\n./Data/veteran.box\n--\n"},
         {"gym member typed", [](myFrame& f) { ClickMember(f, 4, "Data/with blank.box"); }, "editor.record",
          "1\nData/with blank.box\n--\n"},
         {"empty gym row", [](myFrame& f) { ClickMember(f, 5); }, "editor.record", ""},

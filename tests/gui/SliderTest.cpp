@@ -14,13 +14,15 @@ namespace
 // a mySlider alone in a shown window; what its three parts show
 struct SliderInFrame : wxFrame
 {
-    SliderInFrame(int min, int max, int step) : wxFrame(nullptr, wxID_ANY, L"slider"), control(new mySlider(this, min, max, step))
+    SliderInFrame(int min, int max, int step)
+        : wxFrame(nullptr, wxID_ANY, L"slider"), control(new mySlider(this, min, max, step))
     {
         Show();
         Pump(100);
     }
-    std::vector<int> Shown() { return {ChildOf<wxSpinCtrl>(control)->GetValue(), Slider()->GetValue(), control->GetValue()}; }
     wxSlider* Slider() { return ChildOf<wxSlider>(control); }
+    wxSpinCtrl* Spin() { return ChildOf<wxSpinCtrl>(control); }
+    std::vector<int> Shown() { return {Spin()->GetValue(), Slider()->GetValue(), control->GetValue()}; }
 
     mySlider* control;
 };
@@ -46,7 +48,7 @@ TEST(Slider, SetValueAndAnArrowStepMoveBothControlsAndHoldAtTheEnds)
         const wxWindowPtr<SliderInFrame> s(new SliderInFrame(c.min, c.max, c.step));
         s->control->SetValue(c.set);
         EXPECT_EQ(s->Shown(), V(3, c.shown));
-        PressKeys(ChildOf<wxSpinCtrl>(s->control), [&](wxUIActionSimulator& sim) { sim.Char(c.key); });
+        PressKeys(s->Spin(), [&](wxUIActionSimulator& sim) { sim.Char(c.key); });
         EXPECT_EQ(s->Shown(), V(3, c.shownAfterKey));
     }
 }
@@ -63,7 +65,7 @@ TEST(Slider, EachControlFollowsTheOtherDraggedOrTyped)
     s->Slider()->ProcessWindowEvent(dragged);
     EXPECT_EQ(s->Shown(), V(3, 37));
 
-    PressKeys(ChildOf<wxSpinCtrl>(s->control), [](wxUIActionSimulator& sim) {
+    PressKeys(s->Spin(), [](wxUIActionSimulator& sim) {
         sim.Char('a', wxMOD_CONTROL);    // select what is there
         sim.Text("55");
         sim.Char(WXK_RETURN);

@@ -18,7 +18,8 @@ struct TestApp : wxApp
 void ThrowingAssertHandler(const wxString& file, int line, const wxString& func,
                            const wxString& cond, const wxString& msg)
 {
-    throw std::logic_error((file + wxString::Format(L":%d ", line) + func + L": " + cond + L" " + msg).utf8_string());
+    const wxString where = file + wxString::Format(L":%d ", line) + func;
+    throw std::logic_error((where + L": " + cond + L" " + msg).utf8_string());
 }
 
 // Any modal dialog no test expects (a message box, a logged error shown at
