@@ -19,8 +19,8 @@ inline const wchar_t loadCancelled[] = L"読み込み中止";
 inline wxString NotSaved(const std::vector<wxString>& files)
 {
     wxString names;
-    for (const wxString& file : files)
-        names += (names.empty() ? L"" : L"、") + file;
+    for (const wxString& file : files)    // an empty path shown as one
+        names += (names.empty() ? L"" : L"、") + (file.empty() ? wxString(L"\"\"") : file);
     return L"保存できませんでした: " + names;
 }
 }
