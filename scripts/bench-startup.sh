@@ -107,7 +107,7 @@ printf "$format" median "$editorMs" "$floorMs" "$editorCpu" "$floorCpu" "$editor
 awk -v em="$editorMs" -v fm="$floorMs" -v ec="$editorCpu" -v fc="$floorCpu" \
     -v ek="$editorKb" -v fk="$floorKb" 'BEGIN {
   t = em / fm; c = ec / fc; m = ek / fk
-  printf "start-up editor/floor: %.2fx (goal <= 1.5x) %s\n", t, (t <= 1.5 ? "ok" : "OVER")
+  printf "start-up editor/floor: %.2fx (goal <= 1.3x) %s\n", t, (t <= 1.3 ? "ok" : "OVER")
   printf "CPU time to the window editor/floor: %.2fx\n", c
-  printf "peak memory editor/floor: %.2fx (goal <= 1.3x) %s\n", m, (m <= 1.3 ? "ok" : "OVER")
+  printf "peak memory editor/floor: %.2fx (goal <= 1.15x) %s\n", m, (m <= 1.15 ? "ok" : "OVER")
 }'
