@@ -1,52 +1,53 @@
-// Starting the game and the boxer editor: what is saved first, which
-// program starts and the exact arguments it gets.
-#include <filesystem>
-#include <functional>
+// Starting the game and the boxer editor: what is saved first, which program starts and how, the exact
+// arguments it gets, what is said when it cannot.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <wx/stopwatch.h>
-#include <wx/textctrl.h>
 
 #include "app/DnDFile.h"
 #include "app/MenuId.h"
-#include "app/myFrame.h"
 #include "app/myNotebook.h"
 #include "support/GuiHelpers.h"
 
 namespace
 {
-// The sample game (two gym members) with stand-ins for its programs: each
-// appends its argument count, its arguments a line each and "--" to its
-// record, after a copy of the config.txt it finds.
+// a stand-in for a program: it copies the config.txt it finds to config-at-start.txt and appends its
+// argument count, its arguments a line each and "--" to <name>.record
+void WriteStandIn(const std::string& program, const std::string& name)
+{
+    WriteFile(program, "#!/bin/sh\nPATH=/usr/bin:/bin\n"
+                       "[ -f config.txt ] && cp config.txt config-at-start.txt\n"
+                       "{ echo $#; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; echo --; } >> " + name +
+                           ".record\n");
+    chmod(program.c_str(), 0755);
+}
+
+// what the stand-ins recorded, each record after its name
+std::string Recorded()
+{
+    std::string recorded;
+    for (const std::string name : {"game", "editor", "wine"})
+        recorded += FileExists(name + ".record") ? name + ": " + ReadFile(name + ".record") : "";
+    return recorded;
+}
+// the sample game (two gym members) with stand-ins for its programs
 void PrepareGame()
 {
     CopySampleGame();
-    for (const auto& [program, record] :
-         {std::pair{"Ringvald.exe", "game"}, {"Data/Brawnsmith.exe", "editor"}})
-    {
-        const std::string to = " >> '" + std::filesystem::absolute(record).string() + ".record'\n";
-        WriteFile(program, "#!/bin/sh\n[ -f config.txt ] && cp config.txt config-at-start.txt\n"
-                           "{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; echo --; }" + to);
-        chmod(program, 0755);
-    }
+    WriteStandIn("Ringvald.exe", "game");
+    WriteStandIn("Data/Brawnsmith.exe", "editor");
 }
-
-// the record once a started program has written it, or "" when nothing was
-// recorded in time
-std::string WaitForRecord(const std::string& record, int milliseconds)
+// the game a Windows program that is not executable, and a stand-in wine in bin
+void WindowsGame()
 {
-    for (wxStopWatch watch; watch.Time() < milliseconds; Pump(20))
-    {
-        const std::string bytes = FileExists(record) ? ReadFile(record) : std::string();
-        if (bytes.size() >= 3 && bytes.compare(bytes.size() - 3, 3, "--\n") == 0)
-        {
-            Pump(300);    // a second start, if there were one, would show now
-            return ReadFile(record);
-        }
-    }
-    return std::string();
+    PrepareGame();
+    WriteFile("Ringvald.exe", std::string("MZ\x90\0\3\0", 6));
+    chmod("Ringvald.exe", 0644);
+    MakeDir("bin");
+    WriteStandIn("bin/wine", "wine");
 }
 
+void SaveAndRun(myFrame& frame) { SendMenu(frame, idSaveAndRun); }
+void BoxerEditor(myFrame& frame) { SendMenu(frame, idBoxerEditor); }
 void ChooseReplay(myFrame& frame, const char* answer)
 {
     DialogAnswer dialog(U(answer));
@@ -60,59 +61,71 @@ void ClickMember(myFrame& frame, size_t row, const char* typed = nullptr)
     frame.GetNotebook()->SetSelection(7);
     BoxerPage& page = *frame.GetNotebook()->boxerPage;
     if (typed)
-        TypeInto(ChildOf<wxTextCtrl>(page.MemberSlots().at(row)), typed);
+        TypeInto(First<wxTextCtrl>(page.MemberSlots().at(row)), typed);
     ClickButton(page.MemberButtons().at(row));
 }
+
+const wchar_t* names[] = {L"-my dir/a b.rep", L"other.rep"};
+const wxArrayString dropped(2, names);
 }
 
-// Only Save and Run saves first: to config.txt (though another document was
-// loaded), before the game starts. A cancelled dialog or an empty gym row
-// starts nothing; none of them says anything.
+// Only Save and Run saves, to config.txt (though another document was loaded), before the game starts. A
+// program that cannot start is named in the status bar. PATH is the game's bin; nothing goes to stderr.
 TEST(Launch, EachWayStartsItsProgramWithItsArguments)
 {
-    const wchar_t* dropped[] = {L"my dir/a b.rep", L"other.rep"};
-    const struct
-    {
-        const char* what;
-        std::function<void(myFrame&)> act;
-        const char* record;      // of the program that starts
-        std::string expected;    // "" when nothing starts
-    } cases[] = {
-        {"save and run", [](myFrame& f) { SendMenu(f, idSaveAndRun); }, "game.record", "0\n--\n"},
-        {"boxer editor", [](myFrame& f) { SendMenu(f, idBoxerEditor); }, "editor.record", "0\n--\n"},
-        {"replay chosen", [](myFrame& f) { ChooseReplay(f, "Replay/my match 1.rep"); }, "game.record",
-         "1\nReplay/my match 1.rep\n--\n"},
-        {"replay dialog cancelled", [](myFrame& f) { ChooseReplay(f, ""); }, "game.record", ""},
-        {"files dropped", [&](myFrame& f) { EXPECT_TRUE(DnDFile(f).OnDropFiles(0, 0, {2, dropped})); },
-         "game.record", "1\n\"my dir/a b.rep\"\n--\n"},
-        {"gym member as loaded", [](myFrame& f) { ClickMember(f, 1); }, "editor.record",
-         "1\n./Data/veteran.box\n--\n"},
-        {"gym member typed", [](myFrame& f) { ClickMember(f, 4, "Data/with blank.box"); }, "editor.record",
-         "1\nData/with blank.box\n--\n"},
-        {"empty gym row", [](myFrame& f) { ClickMember(f, 5); }, "editor.record", ""},
+    const wchar_t* const unchanged = nullptr;
+    // the game prepared, the act, what the stand-ins recorded, and the status
+    const struct { const char* what; void (*prepare)(); void (*act)(myFrame&); const char* recorded;
+                   const wchar_t* status; } cases[] = {
+        {"save and run", PrepareGame, SaveAndRun, "game: 0\n--\n", unchanged},
+        {"boxer editor", PrepareGame, BoxerEditor, "editor: 0\n--\n", unchanged},
+        {"replay chosen", PrepareGame, [](myFrame& f) { ChooseReplay(f, "Replay/my match 1.rep"); },
+         "game: 1\nReplay/my match 1.rep\n--\n", unchanged},
+        {"replay dialog cancelled", PrepareGame, [](myFrame& f) { ChooseReplay(f, ""); }, "", unchanged},
+        {"files dropped", PrepareGame, [](myFrame& f) { EXPECT_TRUE(DnDFile(f).OnDropFiles(0, 0, dropped)); },
+         "game: 1\n\"./-my dir/a b.rep\"\n--\n", unchanged},
+        {"gym member as loaded", PrepareGame, [](myFrame& f) { ClickMember(f, 1); },
+         "editor: 1\n./Data/veteran.box\n--\n", unchanged},
+        {"gym member typed", PrepareGame, [](myFrame& f) { ClickMember(f, 4, "-with blank.box"); },
+         "editor: 1\n./-with blank.box\n--\n", unchanged},
+        {"empty gym row", PrepareGame, [](myFrame& f) { ClickMember(f, 5); }, "", unchanged},
+        {"Windows game replay", WindowsGame, [](myFrame& f) { ChooseReplay(f, "Replay/a.rep"); },
+         "wine: 2\n./Ringvald.exe\nReplay/a.rep\n--\n", unchanged},
+        {"game missing", [] { WindowsGame(); std::filesystem::remove("Ringvald.exe"); }, SaveAndRun, "",
+         L"./Ringvald.exeを起動できません"},
+        {"Windows game without wine", [] { WindowsGame(); std::filesystem::remove("bin/wine"); }, SaveAndRun,
+         "", L"./Ringvald.exeを起動できません"},
+        {"editor not executable", [] { PrepareGame(); chmod("Data/Brawnsmith.exe", 0644); }, BoxerEditor, "",
+         L"./Data/Brawnsmith.exeを起動できません"},
     };
+    const wxString path(wxGetenv(L"PATH"));
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.what);
-        FrameInTempDir window(PrepareGame);
+        FrameInTempDir window(c.prepare);
         myFrame& frame = window.Frame();
-        std::filesystem::copy_file("config.txt", "other.txt");
+        wxSetEnv(L"PATH", U(window.dir.Path() + "/bin"));
+        std::filesystem::rename("config.txt", "other.txt");
         const std::string other = ReadFile("other.txt");
         {
             DialogAnswer answer(L"other.txt");
             SendMenu(frame, idLoad);
         }
-        ASSERT_TRUE(std::filesystem::remove("config.txt"));
-        const wxString status = StatusOf(frame);
+        const wxString status = c.status ? wxString(c.status) : StatusOf(frame);
+        testing::internal::CaptureStderr();    // the editor's and its children's
         c.act(frame);
-        EXPECT_EQ(WaitForRecord(c.record, c.expected.empty() ? 1000 : 5000), c.expected);
-        EXPECT_FALSE(FileExists(c.record == std::string("game.record") ? "editor.record" : "game.record"));
+        for (wxStopWatch watch; watch.Time() < (*c.recorded ? 5000 : 1000) && Recorded().empty();)
+            Pump(20);
+        Pump(300);    // the whole record, and a second start if there were one
+        EXPECT_EQ(Recorded(), c.recorded);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(StatusOf(frame), status);
         EXPECT_EQ(ReadFile("other.txt"), other);
-        const bool saves = &c == &cases[0];
+        const bool saves = c.act == SaveAndRun;
         EXPECT_EQ(B(frame.GetConfigPath().GetFullName()), saves ? "config.txt" : "other.txt");
         EXPECT_EQ(FileExists("config.txt"), saves);
-        if (saves)    // as the game found it when it started
+        if (saves && *c.recorded)    // as the game found it when it started
             EXPECT_EQ(ReadFile("config-at-start.txt"), ReadFile("config.txt"));
     }
+    wxSetEnv(L"PATH", path);
 }

@@ -1,9 +1,6 @@
-// The notebook's pages as views on the settings: each is built when it is
-// first shown and then shows the settings; what the user changes goes back
-// to the settings and into the saved files; commands that change the
-// settings show on every built page.
-#include <filesystem>
-#include <functional>
+// The notebook's pages as views on the settings: each is built when it is first shown and then shows the
+// settings; what the user changes goes back to the settings and into the saved files; commands that change
+// the settings show on every built page; what is amiss is marked and explained.
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/spinctrl.h>
@@ -16,7 +13,6 @@
 #include "pages/MatchPage.h"
 #include "pages/NetPage.h"
 #include "pages/ThinkPage.h"
-#include "pages/VisualPage.h"
 #include "settings/ConfigDocument.h"
 #include "support/GuiHelpers.h"
 #include "support/MemoryStreams.h"
@@ -25,11 +21,12 @@ namespace
 {
 wxString N(int number) { return wxString::Format(L"%d", number); }
 wxString TextOf(const SettingSection& s, const char* name) { return s.Text(s.Find(name)); }
+wxWindow* Row(SettingControls& c, const char* name) { return c.Control(c.Section().Find(name)); }
 
-// The sample game with no value as an empty control shows it (the last
-// choices, the top of the ranges, texts and paths all different), its lists
-// saved as list0.txt to list6.txt beside the sample's own list files.
-void PrepareGame(const std::function<void(GameSettings&)>& change)
+// The sample game with no value as an empty control shows it (the last choices, the top of the ranges, texts
+// and paths all different), its lists saved as list0.txt to list6.txt.
+using Change = std::function<void(GameSettings&)>;
+void PrepareGame(const Change& change)
 {
     CopySampleGame();
     GameSettings s;
@@ -60,7 +57,6 @@ std::string Bytes(const ListFile& list)
 {
     return WrittenBy([&](wxTextOutputStream& out) { list.Write(out); });
 }
-
 // config.txt and the lists as a save would write them
 std::string Snapshot(const GameSettings& s)
 {
@@ -69,40 +65,21 @@ std::string Snapshot(const GameSettings& s)
         all += Bytes(*list);
     return all;
 }
-
-// every text and path field below the window, as if the user had edited it, or not
-void MarkEdited(wxWindow* window, bool edited)
+// every text and path field of the page, as if the user had edited it, or not
+void MarkEdited(wxWindow* page, bool edited)
 {
-    for (wxWindow* child : window->GetChildren())
-    {
-        if (auto* field = dynamic_cast<wxTextCtrl*>(child))
+    for (wxWindow* control : Tree(page))
+        if (auto* field = dynamic_cast<wxTextCtrl*>(control))
             edited ? field->MarkDirty() : field->DiscardEdits();
-        MarkEdited(child, edited);
-    }
 }
 
-void Press(wxWindow* control, int key, int modifiers = wxMOD_NONE)
+struct Game : FrameInTempDir
 {
-    PressKeys(control, [&](wxUIActionSimulator& sim) { sim.Char(key, modifiers); });
-}
-
-struct Game
-{
-    explicit Game(std::function<void(GameSettings&)> change = nullptr)
-        : window([change] { PrepareGame(change); })
-    {
-    }
-
-    myFrame& Frame() { return window.Frame(); }
+    explicit Game(Change change = nullptr) : FrameInTempDir([change] { PrepareGame(change); }) {}
     myNotebook& Book() { return *Frame().GetNotebook(); }
     GameSettings& Settings() { return Frame().GetSettings(); }
-    void Show(int tab)
-    {
-        Book().SetSelection(tab);
-        Pump(30);
-    }
-    // A page shows the settings when every control handed back, as if each
-    // were edited, changes nothing: no value is what an empty control holds.
+    void Show(int tab) { Book().SetSelection(tab); Pump(30); }
+    // the page shows the settings if handing every control back, as if edited, changes nothing
     void ExpectShows(int tab)
     {
         myPage* page = Book().Pages().at(tab);
@@ -113,59 +90,26 @@ struct Game
         MarkEdited(page, false);
         EXPECT_EQ(Snapshot(Settings()), shown) << "tab " << tab;
     }
-    static wxWindow* Row(SettingControls& controls, const char* name)
-    {
-        return controls.Control(controls.Section().Find(name));
-    }
     wxWindow* Net(const char* name) { return Row(Book().netPage->Controls(), name); }
-    wxWindow* Think(size_t slot) { return ChildOf<wxTextCtrl>(Book().thinkPage->EntrySlots().at(slot)); }
-
-    FrameInTempDir window;
+    wxWindow* Think(size_t slot) { return First<wxTextCtrl>(Book().thinkPage->EntrySlots().at(slot)); }
 };
 }
 
-TEST(PageView, EachTabBuildsItsPageWhenFirstShownAndThePageShowsTheSettings)
-{
-    Game game;
-    const char* const titles[] = {"基本", "通信", "操作", "試合", "補整", "音声", "画像", "ジム", "作戦"};
-    ASSERT_EQ(game.Book().GetPageCount(), 9u);
-    for (int tab = 0; tab < 9; ++tab)
-    {
-        SCOPED_TRACE(tab);
-        if (tab > 0)
-            game.Show(tab);
-        EXPECT_EQ(B(game.Book().GetPageText(tab)), titles[tab]);
-        for (int other = 0; other < 9; ++other)
-            EXPECT_EQ(game.Book().Pages()[other]->IsBuilt(), other <= tab) << "page " << other;
-        game.ExpectShows(tab);
-    }
-}
-
-// A page left for another tab has handed its edit back at once; Save (a real
-// Ctrl-S) hands back the rest. A text longer than GTK's entry holds (65,535
-// characters) shows cut short, and unedited it is saved whole.
+// A page left for another tab has handed its edit back at once; Save (a real Ctrl-S) hands back the rest. A
+// text longer than GTK's entry holds (65,535 characters) shows cut short, and unedited it is saved whole.
 TEST(PageView, AnEditOfEachKindReachesTheSettingsAndTheSavedFiles)
 {
-    using Value = wxString (*)(const GameSettings&);
-    const struct
-    {
-        const char* kind;
-        int tab;
-        std::function<void(Game&)> edit;
-        Value value;
-        const char* expected;
-        bool leave;
-    } edits[] = {
-        {"choice", 0, [](Game& g) { Press(g.Row(g.Book().basicPage->Controls(), "resolution"), WXK_UP); },
+    // an edit on its tab, the value it gives, and whether the tab is left before the save
+    const struct { const char* kind; int tab; void (*edit)(Game&); wxString (*value)(const GameSettings&);
+                   const char* expected; bool leave; } edits[] = {
+        {"choice", 0, [](Game& g) { Press(Row(g.Book().basicPage->Controls(), "resolution"), WXK_UP); },
          [](const GameSettings& s) { return N(s.basic.Number("resolution")); }, "4", false},
         {"slider", 3,
-         [](Game& g) {
-             Press(ChildOf<wxSpinCtrl>(g.Row(g.Book().matchPage->Controls(), "roundTime")), WXK_DOWN);
-         },
+         [](Game& g) { Press(First<wxSpinCtrl>(Row(g.Book().matchPage->Controls(), "roundTime")), WXK_DOWN); },
          [](const GameSettings& s) { return N(s.match.Number("roundTime")); }, "569", true},
         {"text", 1, [](Game& g) { TypeInto(g.Net("hostName"), "host"); },
          [](const GameSettings& s) { return TextOf(s.net, "hostName"); }, "host", true},
-        {"key", 2, [](Game& g) { Press(g.Row(g.Book().controlPage->Controls(), "goNextKey"), 'q'); },
+        {"key", 2, [](Game& g) { Press(Row(g.Book().controlPage->Controls(), "goNextKey"), 'q'); },
          [](const GameSettings& s) { return TextOf(s.control, "goNextKey"); }, "q", false},
         {"path", 8, [](Game& g) { TypeInto(g.Think(2), "Data/mine.thk"); },
          [](const GameSettings& s) { return s.thinkList.entries.Path(2); }, "Data/mine.thk", false},
@@ -193,35 +137,31 @@ TEST(PageView, AnEditOfEachKindReachesTheSettingsAndTheSavedFiles)
     EXPECT_TRUE(TextOf(saved.net, "userName") == longName);
 }
 
-// A list file browsed for, a preset (a real Ctrl-4 while typing on another
-// page), the initial settings and a load whose music list is missing show on
-// every page built (all but two); a preset keeps the edit it does not change.
-TEST(PageView, CommandsThatChangeTheSettingsShowOnTheBuiltPages)
+// A page is built when its tab is first shown. A list browsed for (the sample's, at the list's default
+// path, is read at once), a preset (a real Ctrl-4 while typing), the initial settings and a load whose
+// music list is missing show on every page built; a preset keeps the edit it does not change. The two pages
+// left unbuilt show the settings when first shown.
+TEST(PageView, EachTabBuildsItsPageWhenFirstShownAndCommandsShowOnTheBuiltPages)
 {
     Game game;
-    // Each list path selector, while every list is away from the sample's: a
-    // cancelled browse reads nothing; the sample's own list file (the list's
-    // default path) is read at once.
+    std::string titles;
+    for (int tab = 0; tab < 9; ++tab)
+        titles += B(game.Book().GetPageText(tab)) + (game.Book().Pages()[tab]->IsBuilt() ? "+ " : " ");
+    EXPECT_EQ(titles, "基本+ 通信 操作 試合 補整 音声 画像 ジム 作戦 ");
     const int tabs[] = {3, 6, 6, 5, 5, 7, 8};    // in the order of GameSettings::Lists
     for (size_t i = 0; i < std::size(tabs); ++i)
     {
         game.Show(tabs[i]);
-        myNotebook& b = game.Book();
-        myFileSelect* const selectors[] = {
-            b.matchPage->ReplayListSelector(), b.visualPage->FontListSelector(),
-            b.visualPage->ImageListSelector(), b.audioPage->BgmListSelector(),
-            b.audioPage->SeListSelector(),     b.boxerPage->ListSelector(),
-            b.thinkPage->ListSelector()};
         const ListFile& list = *game.Settings().Lists().at(i);
-        const std::string before = Bytes(list), file = B(list.defaultPath.Mid(2));
+        const std::string file = B(list.defaultPath.Mid(2));
         SCOPED_TRACE(file);
-        for (const std::string answer : {std::string(), game.window.dir.Path() + "/" + file})
-        {
-            DialogAnswer dialog(U(answer));
-            ClickButton(ChildOf<wxButton>(selectors[i]));
-            EXPECT_EQ(dialog.shown, 1);
-            EXPECT_EQ(Bytes(list) == before, answer.empty());
-        }
+        for (wxWindow* control : Tree(game.Book().GetPage(tabs[i])))
+            if (auto* path = dynamic_cast<myFileSelect*>(control); path && path->GetPath() == list.path)
+            {
+                DialogAnswer dialog(U(game.dir.Path() + "/" + file));
+                ClickButton(First<wxButton>(path));
+                EXPECT_EQ(dialog.shown, 1);
+            }
         GameSettings sample;
         sample.Lists().at(i)->path = U(file);
         ASSERT_TRUE(sample.Lists().at(i)->ReadFile());
@@ -229,28 +169,87 @@ TEST(PageView, CommandsThatChangeTheSettingsShowOnTheBuiltPages)
         EXPECT_EQ(Bytes(list), Bytes(*sample.Lists().at(i)));
         game.ExpectShows(tabs[i]);
     }
-
-    const int built[] = {0, 1, 3, 5, 6, 7, 8};
+    const auto expectAllShow = [&] {
+        for (int tab : {0, 1, 3, 5, 6, 7, 8})
+            game.ExpectShows(tab);
+    };
     game.Show(1);
     TypeInto(game.Net("userName"), "boxer");
     Press(game.Net("userName"), '4', wxMOD_CONTROL);
     EXPECT_EQ(game.Settings().basic.Number("partitions"), 3);
     EXPECT_EQ(B(TextOf(game.Settings().net, "userName")), "boxer");
-    for (int tab : built)
-        game.ExpectShows(tab);
-
+    expectAllShow();
     SendMenu(game.Frame(), idInitialSettings);
     EXPECT_EQ(B(dynamic_cast<wxTextCtrl&>(*game.Net("userName")).GetValue()), "user");
-    for (int tab : built)
-        game.ExpectShows(tab);
-
+    expectAllShow();
     ASSERT_TRUE(std::filesystem::remove("list3.txt"));
-    DialogAnswer answer(U(game.window.dir.Path() + "/config.txt"));
+    DialogAnswer answer(U(game.dir.Path() + "/config.txt"));
     SendMenu(game.Frame(), idLoad);
     EXPECT_EQ(B(StatusOf(game.Frame())), "BGM設定ファイルが異常です");
     EXPECT_EQ(game.Settings().basic.Number("resolution"), 5);    // the last choice, read
     EXPECT_EQ(B(game.Settings().bgmList.path), "list3.txt");
-    for (int tab : built)
+    expectAllShow();
+    for (int tab : {2, 4})
+    {
+        EXPECT_FALSE(game.Book().Pages()[tab]->IsBuilt());
+        game.Show(tab);
         game.ExpectShows(tab);
-    EXPECT_FALSE(game.Book().Pages()[2]->IsBuilt() || game.Book().Pages()[4]->IsBuilt());
+    }
+}
+
+// A music file gone, two actions of one set and the two players on one key: the path and the keys are marked
+// and their tooltips say why; the marks follow what is typed or pressed. A setting's control has a tooltip.
+TEST(PageView, MissingFilesAndKeysBoundTwiceAreMarkedAndExplained)
+{
+    FrameInTempDir window([] {
+        CopySampleGame();
+        std::filesystem::remove("BGM/kokorogm.mid");    // the second music slot's
+        GameSettings s;
+        ASSERT_FALSE(ConfigDocument::Load(s, L"config.txt"));
+        s.control.SetText(s.control.Find("key0.1"), L"z");    // as key0.0, of the same set
+        s.control.SetText(s.control.Find("key2.0"), L"z");    // as key1.0, of the other player
+        ASSERT_TRUE(ConfigDocument::Save(s, L"config.txt"));
+    });
+    myNotebook& book = *window.Frame().GetNotebook();
+    book.SetSelection(5);
+    const auto missing = [&] {    // the tooltips of the paths marked; the others' are their paths
+        std::string marked;
+        for (wxWindow* control : Tree(book.audioPage))
+            if (auto* path = dynamic_cast<myFileSelect*>(control))
+            {
+                const wxString tip = First<wxTextCtrl>(path)->GetToolTipText();
+                marked += path->IsMarkedMissing() ? B(tip) + "|" : "";
+                EXPECT_TRUE(path->IsMarkedMissing() || tip == path->GetPath()) << B(tip);
+            }
+        return marked;
+    };
+    EXPECT_EQ(missing(), "./BGM/kokorogm.mid\nファイルが見つかりません|");
+    TypeInto(First<wxTextCtrl>(book.audioPage->BgmSlots()[1]), "BGM/cumugm.mid");
+    TypeInto(First<wxTextCtrl>(book.audioPage->SeSlots()[0]), "SE/none.wav");
+    EXPECT_EQ(missing(), "SE/none.wav\nファイルが見つかりません|");
+    book.SetSelection(2);
+    SettingControls& keys = book.controlPage->Controls();
+    const SettingSection& control = keys.Section();
+    const auto twice = [&] {    // the keys marked, and what their tooltips add to the description
+        std::string marked;
+        for (size_t row = 0; row < control.Size(); ++row)
+        {
+            const wxString tip = keys.Control(row)->GetToolTipText(), about = control.Description(row);
+            const bool mark = book.controlPage->IsMarkedTwice(row);
+            EXPECT_TRUE(tip.StartsWith(about)) << row;
+            if (mark || tip != about)
+                marked += (mark ? "" : "unmarked ") + control.At(row).name + B(tip.Mid(about.size())) + "|";
+        }
+        return marked;
+    };
+    const std::string same = "\n同じ組の別の操作にも使われているキーです|";
+    const std::string other = "\nもう一人のプレイヤーにも使われているキーです|";
+    EXPECT_EQ(twice(), "key0.0" + same + "key0.1" + same + "key1.0" + other + "key2.0" + other);
+    Press(Row(keys, "key2.0"), 'q');
+    EXPECT_EQ(twice(), "key0.0" + same + "key0.1" + same);
+    book.SetSelection(3);
+    for (SettingControls* page : {&keys, &book.matchPage->Controls()})
+        for (size_t row = 0; row < page->Section().Size(); ++row)
+            for (wxWindow* part : Tree(page->Control(row)))
+                EXPECT_FALSE(part->GetToolTipText().empty()) << page->Section().At(row).name;
 }

@@ -1,20 +1,23 @@
 // config.txt and the seven list files as a whole: the initial settings byte
 // for byte, load and save giving back the same bytes, the load order and
-// the step it tells, damaged files, and files that cannot be written.
+// the step it tells, damaged files, files that cannot be written, and what
+// --check reports on a game directory.
 #include <algorithm>
-#include <filesystem>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
+#include "settings/GameCheck.h"
 #include "settings/GamePath.h"
 #include "settings/MachineSpec.h"
 
 namespace
 {
-std::optional<LoadStep> Load(GameSettings& settings) { return ConfigDocument::Load(settings, L"config.txt"); }
+auto Save(const GameSettings& settings) { return ConfigDocument::Save(settings, L"config.txt"); }
+auto Load(GameSettings& settings) { return ConfigDocument::Load(settings, L"config.txt"); }
 
 // config.txt and the list files the settings name, in the order of Lists(),
 // with their bytes
@@ -23,17 +26,34 @@ Files FilesOf(const GameSettings& settings)
 {
     Files files = {{"config.txt", ReadFile("config.txt")}};
     for (const ListFile* list : settings.Lists())
-        files.push_back({list->path.utf8_string(), ReadFile(list->path.utf8_string())});
+        files.push_back({GamePath::ToBytes(list->path), ReadFile(GamePath::ToBytes(list->path))});
     return files;
 }
 
-// the first value line after the line that starts with `comment`, replaced
-std::string WithValueAfter(std::string bytes, const std::string& comment, const std::string& value)
+// the sample game directory's layout, from the initial settings, with every
+// file the lists name there
+void MakeCleanGame()
 {
-    size_t start = bytes.find("\n" + comment);
-    while ((start = bytes.find('\n', start + 1)) != std::string::npos && (bytes[start + 1] == '#' || bytes[start + 1] == '\n'))
-        ;
-    return bytes.replace(start + 1, bytes.find('\n', start + 1) - start - 1, value);
+    MakeGameFolders();
+    GameSettings settings;
+    settings.SetDefaults();
+    settings.boxerList.members.SetPath(0, L"./Data/rookie.box");
+    settings.fontList.paths.SetPath(0, L"./Font/title.ttf");    // no default font list to take them from
+    settings.fontList.paths.SetPath(1, L"./Font/system.ttf");
+    ASSERT_TRUE(Save(settings));
+    for (const ListFile* list : settings.Lists())
+        for (size_t slot = 0; slot < list->Files().Size(); ++slot)
+            if (!list->Files().Path(slot).empty())
+                WriteFile(list->Files().Path(slot).utf8_string(), "");
+}
+
+std::vector<std::string> Findings()
+{
+    GameSettings settings;
+    std::vector<std::string> lines;
+    for (const Finding& finding : CheckGameDirectory(settings))
+        lines.push_back((finding.file + L": " + finding.text).utf8_string());
+    return lines;
 }
 }
 
@@ -46,6 +66,8 @@ TEST(Document, InitialSettingsAfterThePresetsUltraLowThenMiddleWriteTheGoldenFil
     SetOthers(settings);
     for (const char* file : {"Font/fontcf.txt", "Data/datacf.txt", "Data/thinkcf.txt"})
         WriteFile(file, GoldenFile(file));    // read by the initial settings
+    for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
+        WriteFile(file, "9\nnot.read\nnot.read\n");    // and these not
     settings.SetDefaults();
     for (const char* file : gameFiles)
         std::filesystem::remove(file);
@@ -56,41 +78,40 @@ TEST(Document, InitialSettingsAfterThePresetsUltraLowThenMiddleWriteTheGoldenFil
         EXPECT_EQ(ReadFile(file), GoldenFile(file)) << file;
 }
 
-// Files changed in one way (by their place in FilesOf); the save gives back
-// what was read, with line feeds.
+// Files changed in one way, some with CRLF endings: the save gives back what
+// was read, with line feeds. The think list, named in Shift-JIS, is read and
+// written by the bytes of its name.
 TEST(Document, LoadingAndSavingGivesBackTheBytes)
 {
     const std::string sjis = "\x83\x7b\x83\x4e\x83\x54\x81\x5b", longLine(5 << 20, 'L');
-    const struct { const char* what; std::function<std::string(size_t, const std::string&)> change; bool toLineFeeds; } cases[] = {
-        {"as saved", [](size_t, const std::string& b) { return b; }, false},
-        {"CRLF endings", [](size_t, const std::string& b) { return ReplacedAll(b, '\n', "\r\n"); }, true},
-        {"Shift-JIS names", [&](size_t file, const std::string& b) {
-             return file == 0 ? WithValueAfter(b, "#User Name", sjis) : file == 6 ? WithValueAfter(b, "#Data No. 2", sjis) : b;
-         }, false},
-        {"5 MB lines", [&](size_t file, const std::string& b) {
-             return file == 0 ? WithValueAfter(b, "#Host Name", longLine) : file == 4 ? WithValueAfter(b, "#BGM No. 3", longLine) : b;
-         }, false},
+    // in config.txt the first text value, in a list file the first path
+    const std::string text = wxString(L"テキスト").utf8_string(), path = wxString(L"ファイル").utf8_string();
+    const struct { const char* what; std::string value; bool crlf; } cases[] = {
+        {"as saved", "", false}, {"CRLF endings", "", true}, {"Shift-JIS names", sjis, false},
+        {"5 MB lines, CRLF endings", longLine, true},
     };
     TempDir dir;
     GameSettings others;
     SetOthers(others);
-    ASSERT_TRUE(ConfigDocument::Save(others, L"config.txt"));
+    others.thinkList.path = GamePath::FromBytes("think-" + sjis + ".txt");
+    ASSERT_TRUE(Save(others));
     const Files saved = FilesOf(others);
+    ASSERT_EQ(saved.back().second, others.thinkList.Bytes());
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.what);
         Files expected = saved;
-        for (size_t file = 0; file < saved.size(); ++file)
+        for (auto& [name, bytes] : expected)
         {
-            WriteFile(saved[file].first, c.change(file, saved[file].second));
-            if (!c.toLineFeeds)
-                expected[file].second = c.change(file, saved[file].second);
+            if (!c.value.empty())
+                bytes = Replaced(bytes, name == "config.txt" ? text : path, c.value);
+            WriteFile(name, c.crlf ? ReplacedAll(bytes, '\n', "\r\n") : bytes);
         }
         GameSettings settings;
         ASSERT_EQ(Load(settings), std::nullopt);
         for (const auto& file : saved)
             std::filesystem::remove(file.first);
-        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
+        ASSERT_TRUE(Save(settings));
         EXPECT_EQ(FilesOf(settings), expected);
     }
 }
@@ -103,7 +124,7 @@ TEST(Document, LoadingAndSavingGivesBackTheBytes)
 // and the load tells the first step that failed.
 TEST(Document, LoadTellsTheFirstStepThatFailedAndReadsEveryListItCan)
 {
-    const int fileSteps[] = {8, 10, 14, 13, 16, 18, 20};
+    const int fileSteps[] = {1, 8, 10, 14, 13, 16, 18, 20};    // by file, in the order of FilesOf
     TempDir dir;
     GameSettings loaded, before, initial;    // before: nothing put in yet
     SetOthers(loaded);
@@ -112,33 +133,27 @@ TEST(Document, LoadTellsTheFirstStepThatFailedAndReadsEveryListItCan)
     for (size_t a = 0; a <= files.size(); ++a)    // config.txt, a list or none missing,
         for (size_t b = a; b <= files.size(); ++b)    // and a later one
         {
-            std::set<size_t> missing;
-            for (size_t file : {a, b})
-                if (file < files.size())
-                    missing.insert(file);
             SCOPED_TRACE("missing " + std::to_string(a) + " and " + std::to_string(b));
-            ASSERT_TRUE(ConfigDocument::Save(loaded, L"config.txt"));
-            for (size_t file : missing)
-            {
-                std::filesystem::remove(files[file].first);
-                if ((a + b) % 2 && file == a)
-                    MakeDir(files[file].first);    // a folder cannot be read either
-            }
+            ASSERT_TRUE(Save(loaded));
+            std::set<size_t> missing;
+            int first = 21;
+            for (size_t file : {a, b})
+                if (file < files.size() && missing.insert(file).second)
+                {
+                    first = std::min(first, fileSteps[file]);
+                    std::filesystem::remove(files[file].first);
+                    if ((a + b) % 2 && file == a)
+                        MakeDir(files[file].first);    // a folder cannot be read either
+                }
             GameSettings settings = before;
             const std::optional<LoadStep> step = Load(settings);
-            const bool opened = missing.count(0) == 0;
-            int first = missing.empty() ? 21 : opened ? 20 : 1;
-            for (size_t file : missing)
-                first = std::min(first, file > 0 ? fileSteps[file - 1] : 1);
             EXPECT_EQ(step ? static_cast<int>(*step) : 21, first);
-            const GameSettings& sections = opened ? loaded : before;
-            for (const auto part : {&GameSettings::basic, &GameSettings::net, &GameSettings::control,
-                                    &GameSettings::match, &GameSettings::manip})
-                EXPECT_EQ(Bytes(settings.*part), Bytes(sections.*part));
-            for (size_t i = 0; i < std::size(fileSteps); ++i)
+            const bool opened = missing.count(0) == 0;
+            // the sections and the list paths
+            EXPECT_EQ(ConfigDocument::Bytes(settings), ConfigDocument::Bytes(opened ? loaded : before));
+            for (size_t i = 0; i < 7; ++i)
             {
                 const GameSettings& contents = !opened ? before : missing.count(i + 1) ? initial : loaded;
-                EXPECT_EQ(settings.Lists()[i]->path, sections.Lists()[i]->path) << "list " << i;
                 EXPECT_EQ(Bytes(*settings.Lists()[i]), Bytes(*contents.Lists()[i])) << "list " << i;
             }
             for (size_t file : missing)
@@ -155,71 +170,65 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
     for (unsigned i = 0; i < 8192; ++i)
         binary += static_cast<char>(i * 2654435761u >> 24);
     const std::string nul("\0\n", 2);
-    const struct { bool config; std::function<std::string(const std::string&)> damage; } cases[] = {    // or the lists
-        {true, [](auto&) { return ""; }}, {true, [&](auto&) { return binary; }},
-        {true, [&](auto&) { return ReplacedAll(std::string(25, '\n'), '\n', nul) + "us" + nul + "er\n"; }},
-        {true, [](auto&) { return "#Config File for Ringvald Ver 1.2.0 Release\n\n#Screen Con"; }},
-        {true, [](auto&) { return std::string(300000, '\n'); }}, {true, [](auto&) { return std::string(5 << 20, '7'); }},
-        {true, [](auto&) { return "99999999999999999999\n-99999999999999999999\n"; }},
-        {false, [&](auto&) { return binary; }}, {false, [](const std::string& b) { return b.substr(0, 37); }},
-        {false, [](const std::string& b) { return "./" + std::string(5 << 20, 'y') + "\n" + b; }},
-        {false, [&](const std::string& b) { return ReplacedAll(b, '\n', nul); }},
-    };
+    const std::string configs[] = {    // config.txt replaced by one of these
+        "", binary, "#Config File for Ringvald Ver 1.2.0 Release\n\n#Screen Con", std::string(300000, '\n'),
+        ReplacedAll(std::string(25, '\n'), '\n', nul) + "us" + nul + "er\n", std::string(5 << 20, '7'),
+        "99999999999999999999\n-99999999999999999999\n"};
+    const std::function<std::string(const std::string&)> damaged[] = {    // or every list file so
+        [&](auto&) { return binary; }, [](auto& b) { return b.substr(0, 37); },
+        [](auto& b) { return "./" + std::string(5 << 20, 'y') + "\n" + b; },
+        [&](auto& b) { return ReplacedAll(b, '\n', nul); }};
     TempDir dir;
     GameSettings others;
     SetOthers(others);
-    for (const auto& c : cases)
+    for (size_t k = 0; k < std::size(configs) + std::size(damaged); ++k)
     {
-        SCOPED_TRACE("case " + std::to_string(&c - cases));
-        ASSERT_TRUE(ConfigDocument::Save(others, L"config.txt"));
-        const std::string config = ReadFile("config.txt");
+        SCOPED_TRACE("case " + std::to_string(k));
+        const bool config = k < std::size(configs);
+        ASSERT_TRUE(Save(others));
+        const std::string before = ReadFile("config.txt");
         for (const auto& [name, bytes] : FilesOf(others))
-            if (c.config == (name == "config.txt"))
-                WriteFile(name, c.damage(bytes));
+            if (config == (name == "config.txt"))
+                WriteFile(name, config ? configs[k] : damaged[k - std::size(configs)](bytes));
         GameSettings settings;
         settings.SetDefaults();
-        EXPECT_EQ(Load(settings), c.config ? std::optional(LoadStep::replayListFile) : std::nullopt);
-        EXPECT_EQ(settings.replayList.path, c.config ? wxString() : others.replayList.path);
-        ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt").documentOpened);
+        EXPECT_EQ(Load(settings), config ? std::optional(LoadStep::replayListFile) : std::nullopt);
+        EXPECT_EQ(settings.replayList.path, config ? wxString() : others.replayList.path);
+        ASSERT_TRUE(Save(settings).documentOpened);
         const std::string saved = ReadFile("config.txt");
         EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 337) << "every line written";
         EXPECT_EQ(saved.substr(saved.size() - 14), "\n#End of File\n");
-        if (!c.config)
-            EXPECT_EQ(saved, config);
+        if (!config)
+            EXPECT_EQ(saved, before);
     }
 }
 
 // A list is written only where it belongs; one that is not keeps its file
-// and is named in the report, and config.txt is saved all the same.
+// and is named in the report, and the document is saved all the same.
 TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
 {
-    const struct
-    {
-        const wchar_t* path;
-        bool picked;
-        bool written;
-    } cases[] = {
-        {L"../victim.txt", false, false},   {L"../victim.txt", true, true},
-        {L"./config.txt", false, false},    {L"Data/../config.txt", true, false},
-        {L"./Data/datacf.txt", false, false},    // the boxer data list writes it
-        {L".\\", false, false},            {L"Data/", false, false},
-        {L"nodir/list.txt", false, false},  {L"./Data/other.txt", false, true},
+    const struct { std::string path; bool picked, written; } cases[] = {
+        {"../victim.txt", false, false}, {"../victim.txt", true, true}, {"./config.txt", false, false},
+        {"Data/../game.txt", true, false},    // the document
+        {"./Data/datacf.txt", false, false},    // the boxer data list writes it
+        {".\\", false, false}, {"Data/", false, false}, {"nodir/list.txt", false, false},
+        {std::string("Data/a\0b.txt", 12), false, false}, {"./Data/other.txt", false, true},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(wxString(c.path).utf8_string() + (c.picked ? " picked" : ""));
+        SCOPED_TRACE(c.path + (c.picked ? " picked" : ""));
         TempDir dir;
         MakeGameFolders();
         WriteFile("../victim.txt", "victim\n");
         GameSettings settings;
         settings.SetDefaults();
-        settings.thinkList.path = c.path;
+        settings.thinkList.path = GamePath::FromBytes(c.path);
         if (c.picked)
-            settings.thinkList.pickedPath = c.path;
-        const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"config.txt");
+            settings.thinkList.pickedPath = settings.thinkList.path;
+        const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"game.txt");
         EXPECT_TRUE(report.documentOpened);
-        EXPECT_EQ(report.notSaved, c.written ? std::vector<wxString>{} : std::vector<wxString>{c.path});
-        EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(settings));
+        EXPECT_EQ(report.notSaved, std::vector<wxString>(!c.written, settings.thinkList.path));
+        EXPECT_EQ(ReadFile("game.txt"), ConfigDocument::Bytes(settings));
         EXPECT_EQ(ReadFile("Data/datacf.txt"), settings.boxerList.Bytes());
         EXPECT_EQ(ReadFile("../victim.txt") == "victim\n", !(c.written && c.picked));
         std::remove("../victim.txt");
@@ -229,17 +238,48 @@ TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
     EXPECT_FALSE(FileExists("missing"));
 }
 
-// A list named in Shift-JIS is saved by the bytes of its name and read back
-// from the same file.
-TEST(Document, AListFileNamedInShiftJisIsReadWhereItWasSaved)
+// One table of small faults, each with the findings it must give, the
+// sample's directory giving none.
+TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
 {
-    TempDir dir;
-    GameSettings settings;
-    SetOthers(settings);
-    settings.thinkList.path = GamePath::FromBytes("think-\x83\x7b.txt");
-    ASSERT_TRUE(ConfigDocument::Save(settings, L"config.txt"));
-    EXPECT_TRUE(FileExists("think-\x83\x7b.txt"));
-    GameSettings loaded;
-    EXPECT_EQ(Load(loaded), std::nullopt);
-    EXPECT_EQ(loaded.thinkList.Bytes(), settings.thinkList.Bytes());
+    const struct
+    {
+        const char* fault;
+        std::vector<std::array<const char*, 3>> edits;    // the file, and a text in it replaced
+        std::vector<std::string> findings;
+    } cases[] = {
+        {"none", {}, {}},
+        {"a listed file missing, one written with \\",
+         {{"BGM/bgmcf.txt", "/kokorogm.mid", "/missing.mid"},
+          {"BGM/bgmcf.txt", "./BGM/cumugm.mid", ".\\BGM\\cumugm.mid"}},
+         {"./BGM/bgmcf.txt: slot 2: ./BGM/missing.mid not found"}},
+        {"values written otherwise",
+         {{"config.txt", "t 0\n0\n", "t 0\n9\n"}, {"Font/fontcf.txt", "Size\n", "Size\n 24pt\n#"}},
+         {"config.txt: line 7: read \"9\", will be written as \"-1\"",
+          "./Font/fontcf.txt: line 6: read \" 24pt\", will be written as \"24\""}},
+        {"a key twice, and a key of both players",
+         {{"config.txt", "\"x\"\nx\n", "\"x\"\nz\n"}, {"config.txt", "\".\"\n.\n", "\".\"\nm\n"}},
+         {"config.txt: key \"z\" is bound to both 1P Player1 Left Offense and 1P Player1 Right Offense",
+          "config.txt: key \"m\" is bound to both 2P Player1 Forward and 2P Player2 Left Offense"}},
+        {"lists a save refuses, and one not there",
+         {{"config.txt", "\n./Data/thinkcf.txt\n", "\n../victim.txt\n"},
+          {"config.txt", "\n./SE/secf.txt\n", "\n./BGM/bgmcf.txt\n"},
+          {"config.txt", "\n./Replay/replaycf.txt\n", "\n./Replay/\n"}},
+         {"./Replay/: the editor stops loading at step 8: "
+          "リプレイ設定ファイルが異常です (replay settings file is invalid)",
+          "./Replay/: names a folder: the list will not be written",
+          "./BGM/bgmcf.txt: is written by another list: this list will not be written",
+          "../victim.txt: lies outside the game directory: the list will not be written"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.fault);
+        TempDir dir;
+        MakeCleanGame();
+        for (const auto& [file, from, to] : c.edits)
+            WriteFile(file, Replaced(ReadFile(file), from, to));
+        const std::string config = ReadFile("config.txt");
+        EXPECT_EQ(Findings(), c.findings);
+        EXPECT_EQ(ReadFile("config.txt"), config) << "the check changes no file";
+    }
 }

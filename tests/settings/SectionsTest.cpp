@@ -8,14 +8,9 @@
 
 namespace
 {
-void Read(SettingSection& section, const std::vector<std::string>& values)
+void Read(SettingSection& section, const std::string& bytes)
 {
-    ReadFrom(Lines(values), [&](wxTextInputStream& in) { section.Read(in); });
-}
-
-std::string Held(const SettingSection& section, size_t row)
-{
-    return section.At(row).HoldsText() ? section.Text(row).utf8_string() : std::to_string(section.Number(row));
+    ReadFrom(bytes, [&](wxTextInputStream& in) { section.Read(in); });
 }
 }
 
@@ -25,18 +20,16 @@ TEST(Sections, AValueIsTakenByTheRuleOfItsSetting)
 {
     GameSettings g;
     SettingSection &basic = g.basic, &net = g.net, &control = g.control, &match = g.match, &manip = g.manip;
-    const struct { SettingSection& section; const char* name; const char* line; const char* held; const char* written; } cases[] = {
+    const struct { SettingSection& section; const char *name, *line, *held, *written = nullptr; } cases[] = {
         // the leading decimal, for a slider and a list
-        {basic, "brightness", "  -5abc", "-5", "-5"}, {basic, "resolution", "2 (1024)", "2", "2"},
+        {basic, "brightness", "  -5abc", "-5"}, {basic, "resolution", "2 (1024)", "2"},
         // a slider holds the nearer end of its range
-        {basic, "angle", "500", "90", "90"}, {basic, "seVolume", "-9", "-8", "-8"},
-        {basic, "partitions", "1", "2", "2"}, {basic, "skipFrame", "6", "5", "5"},
-        {match, "roundTime", "900", "600", "600"}, {manip, "adjust1.3", "99", "50", "50"},
-        {manip, "adjust0.0", "-51", "-50", "-50"},
+        {basic, "angle", "500", "90"}, {basic, "seVolume", "-9", "-8"}, {basic, "partitions", "1", "2"},
+        {basic, "skipFrame", "6", "5"}, {match, "roundTime", "900", "600"}, {manip, "adjust1.3", "99", "50"},
+        {manip, "adjust0.0", "-51", "-50"},
         // a list outside its choices selects nothing, written as -1
-        {basic, "resolution", "6", "-1", "-1"}, {basic, "screenMode", "-1", "-1", "-1"},
-        {match, "countAfterGong", "7", "-1", "-1"}, {manip, "switch1", "2", "-1", "-1"},
-        {net, "lobbyMode", "2", "-1", "-1"},
+        {basic, "resolution", "6", "-1"}, {basic, "screenMode", "-1", "-1"}, {manip, "switch1", "2", "-1"},
+        {match, "countAfterGong", "7", "-1"}, {net, "lobbyMode", "2", "-1"},
         // lists stored as other numbers than their index
         {control, "mousePlayer", "2nd", "1", "2"}, {control, "mousePlayer", "1", "0", "1"},
         {control, "mousePlayer", "0", "-1", "0"}, {control, "mousePlayer", "3", "-1", "0"},
@@ -44,10 +37,9 @@ TEST(Sections, AValueIsTakenByTheRuleOfItsSetting)
         {match, "tkoSystem", "255", "2", "255"}, {match, "tkoSystem", "0", "2", "255"},
         {match, "tkoSystem", "4", "2", "255"}, {match, "tkoSystem", "x", "2", "255"},
         // texts as they stand; a single blank is the empty text, written so
-        {net, "userName", "  two  blanks ", "  two  blanks ", "  two  blanks "},
-        {net, "tcpPort", "20x0", "20x0", "20x0"}, {control, "key2.2", "\\", "\\", "\\"},
-        {control, "key0.0", "left shift", "left shift", "left shift"}, {control, "goNextKey", " ", "", " "},
-        {control, "key1.1", "   ", "   ", "   "},
+        {net, "userName", "  two  blanks ", "  two  blanks "}, {net, "tcpPort", "20x0", "20x0"},
+        {control, "key2.2", "\\", "\\"}, {control, "key0.0", "left shift", "left shift"},
+        {control, "goNextKey", " ", "", " "}, {control, "key1.1", "   ", "   "}, {net, "cgiHost", "\t", "\t"},
     };
     for (const auto& c : cases)
     {
@@ -56,9 +48,10 @@ TEST(Sections, AValueIsTakenByTheRuleOfItsSetting)
         const size_t row = c.section.Find(c.name);
         std::vector<std::string> values = ValueLinesOf(Bytes(c.section));
         values.at(row) = c.line;
-        Read(c.section, values);
-        EXPECT_EQ(Held(c.section, row), c.held);
-        values.at(row) = c.written;
+        Read(c.section, Lines(values));
+        const bool text = c.section.At(row).HoldsText();
+        EXPECT_EQ(text ? c.section.Text(row).utf8_string() : std::to_string(c.section.Number(row)), c.held);
+        values.at(row) = c.written ? c.written : c.held;
         EXPECT_EQ(ValueLinesOf(Bytes(c.section)), values);
     }
 }
@@ -81,50 +74,46 @@ TEST(Sections, ASectionEndingEarlyReadsTheRestAsZerosAndEmptyTexts)
         SetOthers(c.section);
         std::vector<std::string> expected = ValueLinesOf(Bytes(c.section));
         expected.resize(c.given);
-        Read(c.section, expected);
+        Read(c.section, Lines(expected));
         for (const std::string& value : Split(c.rest, '|'))
             expected.push_back(value);
         const std::string written = Bytes(c.section);
         EXPECT_EQ(ValueLinesOf(written), expected);
 
         c.section.SetDefaults();
-        ReadFrom(written, [&](wxTextInputStream& in) { c.section.Read(in); });
+        Read(c.section, written);
         EXPECT_EQ(Bytes(c.section), written);
     }
 }
 
+// Each preset applied to the defaults and to other values in every row: a
+// row it sets is seen set from at least one of them, and a row it should
+// keep but overwrites differs from at least one of them afterwards.
 TEST(Sections, EachPresetSetsItsSettingsAndKeepsTheOthers)
 {
-    // what each preset sets (-1: kept), from the most powerful machine down
-    const char* const presetSettings[] = {"resolution", "screenMode", "partitions",  "face",        "shadows",   "background",
-                                          "ringAds",    "skipFrame",  "polygonFont", "skipOpening", "skipReplay"};
-    const std::pair<MachineSpec, std::vector<int>> presets[] = {
-        {MachineSpec::ultraHigh, {2, 0, 10, 2, 1, 2, 1, 1, 1, -1, -1}}, {MachineSpec::high, {1, 0, 9, 2, 1, 2, 1, 1, 1, -1, -1}},
-        {MachineSpec::middle, {0, 0, 6, 2, 1, 2, 1, 1, 1, -1, -1}},     {MachineSpec::low, {0, 0, 3, 1, 0, 1, 1, 1, 0, 1, -1}},
-        {MachineSpec::ultraLow, {0, 1, 2, 1, 0, 0, 0, 2, 0, 1, 1}},
-    };
-
-    // Two starting states that differ in every row: a preset that sets a row
-    // is seen to set it from at least one of them, and a row it should keep
-    // but overwrites differs from at least one of them afterwards.
-    const std::vector<int> startStates[] = {
-        {3, 1, 4, 1, 1, 4, 64, 32, 2, 0, 0, 4, 0, 0, 0, 0, 0, 1, 5, 15, -45, 35, 0, 0, 1},
-        {5, 0, 2, 0, 0, 3, 16, 120, 1, 1, 1, 8, 1, 1, 1, 1, 1, 0, 3, 7, 30, -60, 1, 1, 0},
+    // what each preset sets ("-": kept), from the most powerful machine down
+    const char* const presetSettings[] = {"resolution", "screenMode",  "partitions",  "face",
+                                          "shadows",    "background",  "ringAds",     "skipFrame",
+                                          "polygonFont", "skipOpening", "skipReplay"};
+    const std::pair<MachineSpec, const char*> presets[] = {
+        {MachineSpec::ultraHigh, "2 0 10 2 1 2 1 1 1 - -"}, {MachineSpec::high, "1 0 9 2 1 2 1 1 1 - -"},
+        {MachineSpec::middle, "0 0 6 2 1 2 1 1 1 - -"}, {MachineSpec::low, "0 0 3 1 0 1 1 1 0 1 -"},
+        {MachineSpec::ultraLow, "0 1 2 1 0 0 0 2 0 1 1"},
     };
     GameSettings g;
     for (const auto& [spec, values] : presets)
-        for (const std::vector<int>& start : startStates)
+        for (bool others : {false, true})
         {
-            SCOPED_TRACE("preset " + std::to_string(static_cast<int>(spec)) + ", start " + std::to_string(start[0]));
-            std::vector<int> expected = start, held;
-            for (size_t row = 0; row < start.size(); ++row)
-                g.basic.SetNumber(row, start[row]);
+            SCOPED_TRACE(std::string(values) + (others ? ", others" : ""));
+            g.basic.SetDefaults();
+            if (others)
+                SetOthers(g.basic);
+            std::vector<std::string> expected = ValueLinesOf(Bytes(g.basic));
+            const std::vector<std::string> set = Split(values);
             for (size_t i = 0; i < std::size(presetSettings); ++i)
-                if (values[i] != -1)
-                    expected.at(g.basic.Find(presetSettings[i])) = values[i];
+                if (set.at(i) != "-")
+                    expected.at(g.basic.Find(presetSettings[i])) = set[i];
             ApplyMachineSpec(g.basic, spec);
-            for (size_t row = 0; row < g.basic.Size(); ++row)
-                held.push_back(g.basic.Number(row));
-            EXPECT_EQ(held, expected);
+            EXPECT_EQ(ValueLinesOf(Bytes(g.basic)), expected);
         }
 }

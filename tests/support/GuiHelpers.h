@@ -1,16 +1,18 @@
-// What the GUI tests share: pumping events, real key presses, answering file
-// dialogs, and a main window in a scratch game directory.
+// What the GUI tests share: pumping events, real key presses, answering dialogs, a window in a scratch game.
 #pragma once
 
-#include <filesystem>
+#include <dlfcn.h>
 #include <functional>
-#include <string>
+#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/filedlg.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
 #include <wx/statusbr.h>
 #include <wx/stopwatch.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include "app/myFrame.h"
 #include "controls/FileDialogRunner.h"
@@ -30,29 +32,42 @@ inline void Pump(int milliseconds = 50)
     }
 }
 
-// Answers every file dialog shown while it lives, through the program's
-// seam: with the given path, or cancelled when the path is empty.
+// answers every file dialog while it lives, through the program's seam: with the path, or cancelled if empty
 struct DialogAnswer
 {
     explicit DialogAnswer(const wxString& path = wxString())
     {
-        SetFileDialogRunner([this, path](wxFileDialog& dialog) {
-            ++shown;
-            message = dialog.GetMessage();
-            directory = dialog.GetDirectory();
-            style = dialog.GetWindowStyle();
-            return FileChoice{!path.empty(), path};
-        });
+        SetFileDialogRunner([this, path](wxFileDialog&) { ++shown; return FileChoice{!path.empty(), path}; });
     }
     ~DialogAnswer() { SetFileDialogRunner(nullptr); }
-
     int shown = 0;
-    wxString message, directory;    // the last dialog's
-    long style = 0;
+};
+// Answers every dialog shown modally while it lives, noting what it showed: a message box is confirmed, a
+// file dialog cancelled. One not allowed (a logged error shown at idle time, a file dialog that did not go
+// through the seam) fails the test instead of waiting for a click. The hook registered last is asked first.
+struct ModalDialogs : wxModalDialogHook
+{
+    explicit ModalDialogs(bool allowed = true) : allowed(allowed) { Register(); }
+    ~ModalDialogs() override { Unregister(); }
+    int Enter(wxDialog* dialog) override
+    {
+        auto* box = dynamic_cast<wxMessageDialog*>(dialog);
+        if (!allowed)
+            ADD_FAILURE() << "unexpected dialog: " << B(dialog->GetTitle());
+        else if (box)
+            seen += "message box " + B(box->GetMessage());
+        else if (auto* file = dynamic_cast<wxFileDialog*>(dialog))
+            seen += B(wxString::Format(L"file dialog %s|%s|%s|", file->GetMessage(), file->GetDirectory(),
+                                       file->GetWildcard())) +
+                    (file->HasFlag(wxFD_SAVE) ? "save" : file->HasFlag(wxFD_MULTIPLE) ? "open many" : "open");
+        return allowed && box ? wxID_OK : wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+    const bool allowed;
+    std::string seen;
 };
 
 inline wxString StatusOf(myFrame& frame) { return frame.GetStatusBar()->GetStatusText(0); }
-
 // a menu command, or a button click, as the toolkit sends it
 inline void Send(wxWindow& window, wxEventType type, int id)
 {
@@ -62,20 +77,43 @@ inline void Send(wxWindow& window, wxEventType type, int id)
 }
 inline void SendMenu(myFrame& frame, int id) { Send(frame, wxEVT_MENU, id); }
 inline void ClickButton(wxWindow* button) { Send(*button, wxEVT_BUTTON, button->GetId()); }
-
-// Real key presses with the focus in the control. Without a window manager
-// the keyboard follows the pointer to a top-level window: it goes there too.
+// the window and every window below it, depth first
+inline std::vector<wxWindow*> Tree(wxWindow* window)
+{
+    std::vector<wxWindow*> all = {window};
+    for (wxWindow* child : window->GetChildren())
+        for (wxWindow* below : Tree(child))
+            all.push_back(below);
+    return all;
+}
+template <class T> T* First(wxWindow* window)
+{
+    for (wxWindow* below : Tree(window))
+        if (auto* found = dynamic_cast<T*>(below))
+            return found;
+    return nullptr;
+}
+// the pointer over the window: without a window manager the keyboard follows it to its top-level window
+inline void PointAt(wxWindow* window)
+{
+    wxGetTopLevelParent(window)->Raise();
+    wxUIActionSimulator().MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
+    Pump(50);
+}
+// real key presses with the focus in the control
 inline void PressKeys(wxWindow* control, const std::function<void(wxUIActionSimulator&)>& keys)
 {
     wxUIActionSimulator sim;
-    wxGetTopLevelParent(control)->Raise();
-    sim.MouseMove(control->GetScreenRect().GetPosition() + wxPoint(2, 2));
+    PointAt(control);
     control->SetFocus();
     Pump(80);
     keys(sim);
     Pump(120);
 }
-
+inline void Press(wxWindow* control, int key, int modifiers = wxMOD_NONE)
+{
+    PressKeys(control, [&](wxUIActionSimulator& sim) { sim.Char(key, modifiers); });
+}
 // the text selected and typed over
 inline void TypeInto(wxWindow* textField, const char* text)
 {
@@ -85,14 +123,22 @@ inline void TypeInto(wxWindow* textField, const char* text)
     });
 }
 
-template <class T> T* ChildOf(wxWindow* parent)
+// A key the simulator cannot press, by its X key symbol. This is a bit of a hack: XTest and Xlib are looked
+// up in the running program (the toolkit links both), so the tests need no X development files.
+template <class Function> Function* XFunction(const char* name)
 {
-    for (wxWindow* child : parent->GetChildren())
-        if (auto* found = dynamic_cast<T*>(child))
-            return found;
-    return nullptr;
+    return reinterpret_cast<Function*>(dlsym(RTLD_DEFAULT, name));
 }
-
+inline bool PressXKey(unsigned long symbol)
+{
+    void* const display = wxGetX11Display();
+    const unsigned code = XFunction<unsigned char(void*, unsigned long)>("XKeysymToKeycode")(display, symbol);
+    if (code == 0)
+        return false;
+    for (int down : {1, 0})
+        XFunction<int(void*, unsigned, int, unsigned long)>("XTestFakeKeyEvent")(display, code, down, 0);
+    return XFunction<int(void*)>("XFlush")(display);
+}
 // sample/game, the sample game directory, into the working directory
 inline void CopySampleGame()
 {
@@ -100,23 +146,16 @@ inline void CopySampleGame()
                           std::filesystem::copy_options::recursive);
 }
 
-// A main window started in a scratch directory, which prepare fills first;
-// destroyed directly, as quitting without saving does.
+// a main window in a scratch directory that prepare fills first; destroyed directly, as quitting unsaved does
 struct FrameInTempDir
 {
-    explicit FrameInTempDir(const std::function<void()>& prepare = nullptr)
+    explicit FrameInTempDir(const std::function<void()>& prepare)
     {
-        if (prepare)
-            prepare();
-        frame = new myFrame;
-        frame->Show();
+        prepare();
+        (frame = new myFrame)->Show();
         Pump(20);
     }
-    ~FrameInTempDir()
-    {
-        frame->Destroy();
-        Pump(10);
-    }
+    ~FrameInTempDir() { frame->Destroy(); Pump(10); }
     myFrame& Frame() { return *frame; }
 
     TempDir dir;    // first: the working directory while the window lives

@@ -11,11 +11,9 @@
 inline std::string WrittenBy(const std::function<void(wxTextOutputStream&)>& write)
 {
     wxMemoryOutputStream memory;
-    {
-        wxTextOutputStream out(memory, wxEOL_UNIX, wxConvUTF8);
-        write(out);
-        out.Flush();
-    }
+    wxTextOutputStream out(memory, wxEOL_UNIX, wxConvUTF8);
+    write(out);
+    out.Flush();
     std::string bytes(memory.GetLength(), '\0');
     memory.CopyTo(bytes.data(), bytes.size());
     return bytes;

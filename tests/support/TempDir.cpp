@@ -1,9 +1,7 @@
 #include "support/TempDir.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -22,27 +20,21 @@ TempDir::~TempDir()
     std::error_code ignored;
     std::filesystem::current_path(previous, ignored);
     // files made read-only by a test must still go
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
     std::filesystem::remove_all(path, ignored);
 }
 
 void WriteFile(const std::string& name, const std::string& bytes)
 {
-    std::ofstream file(name, std::ios::binary | std::ios::trunc);
-    if (!file)
+    if (!(std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes))
         throw std::runtime_error("cannot write " + name);
-    file << bytes;
 }
 
 std::string ReadFile(const std::string& name)
 {
     std::ifstream file(name, std::ios::binary);
-    if (!file)
-        return "<missing " + name + ">";
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing " + name + ">";
 }
 
 std::string GoldenFile(const std::string& name)

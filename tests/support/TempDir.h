@@ -11,20 +11,18 @@ class TempDir
 public:
     TempDir();
     ~TempDir();
-
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& Path() const { return path; }
 
 private:
-    std::string path;
-    std::string previous;
+    std::string path, previous;
 };
 
 // whole files as bytes, relative to the working directory
 void WriteFile(const std::string& name, const std::string& bytes);
-std::string ReadFile(const std::string& name);
+std::string ReadFile(const std::string& name);    // "<missing NAME>" when it cannot be read
 inline bool FileExists(const std::string& name) { return std::filesystem::exists(name); }
 inline void MakeDir(const std::string& name) { std::filesystem::create_directories(name); }
 

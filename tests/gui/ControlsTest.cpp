@@ -1,0 +1,259 @@
+// The small controls alone in a window: the slider, the file selector and the key-capture field, under real
+// key presses (XTest, as the toolkit's simulator sends them: the field sees whatever GTK makes of them).
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/clipbrd.h>
+#include <wx/frame.h>
+#include <wx/slider.h>
+#include <wx/spinctrl.h>
+#include <X11/keysym.h>
+
+#include "controls/myFileSelect.h"
+#include "controls/myInput.h"
+#include "controls/mySlider.h"
+#include "controls/myTCtrl.h"
+#include "support/GuiHelpers.h"
+
+namespace
+{
+// a window for the controls a test makes in it, destroyed with this
+struct Window
+{
+    ~Window() { frame->Destroy(); }
+    void Show() { frame->Show(); Pump(200); }
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxString(L"controls"), wxPoint(40, 40), wxSize(400, 200));
+};
+// what a slider's spin control, slider and the control itself show
+using V = std::vector<int>;
+V Shown(mySlider* c)
+{
+    return {First<wxSpinCtrl>(c)->GetValue(), First<wxSlider>(c)->GetValue(), c->GetValue()};
+}
+// a file selector in a window standing in for a page, which notes every click that travels on to it
+struct PageStandIn : Window
+{
+    PageStandIn() : selector(new myFileSelect(frame, L"kept.txt"))
+    {
+        frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { clicks.push_back(selector->pathChosen); });
+        Show();
+    }
+    void Browse() { ClickButton(First<wxButton>(selector)); }
+    myFileSelect* selector;
+    std::vector<bool> clicks;    // whether a path was chosen, as each click reached the page
+};
+// a key field and a plain field, the focus in the key field, NumLock on
+class KeyCapture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        (plain = new myInput(window.frame))->Move(0, 80);
+        window.Show();
+        PointAt(field);
+        field->SetFocus();
+        SetNumLock(true);
+        ASSERT_TRUE(wxGetKeyState(WXK_NUMLOCK)) << "NumLock could not be switched on";
+    }
+    void TearDown() override { SetNumLock(false); }    // as Xvfb starts
+    void SetNumLock(bool on)
+    {
+        for (int tries = 0; tries < 3 && wxGetKeyState(WXK_NUMLOCK) != on; ++tries, Pump(100))
+            sim.Char(WXK_NUMLOCK);
+    }
+    // the field showing "before" (no key's name), the cursor at its end, then the keys: what it shows
+    std::string After(const std::function<void()>& keys, const char* before = "?")
+    {
+        field->ChangeValue(U(before));
+        field->SetInsertionPointEnd();
+        keys();
+        Pump(60);
+        return B(field->GetValue());
+    }
+    wxUIActionSimulator sim;
+    Window window;
+    myTCtrl* field = new myTCtrl(window.frame);
+    myInput* plain = nullptr;
+};
+}
+
+// SetValue holds a value beyond the range at its nearer end too
+TEST(Slider, BothControlsShowTheValueSetSteppedDraggedOrTyped)
+{
+    const struct { int min, max, step, set, shown, key, shownAfterKey; } cases[] = {
+        {10, 600, 30, 70, 70, WXK_UP, 100},    {10, 600, 30, 70, 70, WXK_DOWN, 40},
+        {10, 600, 30, 590, 590, WXK_UP, 600},  {10, 600, 30, 20, 20, WXK_DOWN, 10},
+        {1, 5, 1, 3, 3, WXK_UP, 4},            {1, 5, 1, 3, 3, WXK_DOWN, 2},
+        {-8, 128, 8, 500, 128, WXK_DOWN, 120}, {-8, 128, 8, -9, -8, WXK_UP, 0},
+        {-8, 128, 8, 129, 128, WXK_UP, 128},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.set) + " step " + std::to_string(c.step));
+        Window window;
+        auto* slider = new mySlider(window.frame, c.min, c.max, c.step);
+        window.Show();
+        slider->SetValue(c.set);
+        EXPECT_EQ(Shown(slider), V(3, c.shown));
+        Press(First<wxSpinCtrl>(slider), c.key);
+        EXPECT_EQ(Shown(slider), V(3, c.shownAfterKey));
+    }
+    // a dragged slider's value is copied unrounded to the step, a typed one as it is
+    Window window;
+    auto* slider = new mySlider(window.frame, 10, 600, 30);
+    wxSlider* track = First<wxSlider>(slider);
+    window.Show();
+    slider->SetValue(70);
+    track->SetValue(37);
+    wxCommandEvent dragged(wxEVT_SLIDER, track->GetId());
+    dragged.SetEventObject(track);
+    dragged.SetInt(37);
+    track->ProcessWindowEvent(dragged);
+    EXPECT_EQ(Shown(slider), V(3, 37));
+    PressKeys(First<wxSpinCtrl>(slider), [](wxUIActionSimulator& sim) {
+        sim.Char('a', wxMOD_CONTROL);    // select what is there
+        sim.Text("55");
+        sim.Char(WXK_RETURN);
+    });
+    EXPECT_EQ(Shown(slider), V(3, 55));
+}
+
+// Without a test's answer the browse button shows a real file dialog, with the selector's inputs before a
+// page sets any, and then with a page's.
+TEST(FileSelect, TheBrowseButtonShowsARealDialogWithItsInputs)
+{
+    PageStandIn page;
+    myFileSelect& selector = *page.selector;
+    ModalDialogs dialogs;    // each cancelled
+    page.Browse();
+    selector.message = L"BGM";
+    selector.wildcard = L"BGM (*.mid)|*.mid";
+    selector.startDir = L"./BGM";
+    page.Browse();
+    EXPECT_EQ(dialogs.seen, "file dialog 設定ファイル|./|Text (*.txt)|*.txt|open"
+                            "file dialog BGM|./BGM|BGM (*.mid)|*.mid|open");
+    EXPECT_EQ(B(selector.GetPath()), "kept.txt");
+    EXPECT_EQ(page.clicks, std::vector<bool>(2, false));
+}
+
+// From a folder of the game directory (<game>) a file in it chosen, or the dialog cancelled (nullptr): the
+// path shown; the page's own click handler runs after, with the flag set when a file was chosen. A
+// cancelled dialog clears the flag that a page left set.
+TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
+{
+    const struct { const char *workingSubfolder, *chosen; bool relativeMode; const char* shown; } cases[] = {
+        {"", "BGM/a.mid", true, "BGM/a.mid"},           {"bin", "Font/b.ttf", true, "../Font/b.ttf"},
+        {"bin/deeper", "Font/b.ttf", true, "../../Font/b.ttf"},
+        {"", "Font/b.ttf", false, "<game>/Font/b.ttf"}, {"bin", "Font/b.ttf", false, "<game>/Font/b.ttf"},
+        {"", nullptr, true, "kept.txt"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.chosen ? c.chosen : "cancelled") + " from " + c.workingSubfolder);
+        TempDir game;
+        MakeDir(game.Path() + "/" + c.workingSubfolder);
+        std::filesystem::current_path(game.Path() + "/" + c.workingSubfolder);
+        PageStandIn page;
+        myFileSelect& selector = *page.selector;
+        selector.relativeMode = c.relativeMode;
+        selector.pathChosen = !c.chosen;
+        DialogAnswer answer(c.chosen ? U(game.Path() + "/" + c.chosen) : wxString());
+        page.Browse();
+        const std::string shown = c.shown;
+        const bool inGame = shown.rfind("<game>", 0) == 0;
+        EXPECT_EQ(B(selector.GetPath()), inGame ? game.Path() + shown.substr(6) : shown);
+        EXPECT_EQ(answer.shown, 1);
+        EXPECT_EQ(selector.IsEdited(), c.chosen != nullptr);
+        EXPECT_EQ(selector.pathChosen, c.chosen != nullptr);
+        EXPECT_EQ(page.clicks, std::vector<bool>{c.chosen != nullptr});
+    }
+}
+
+// NumLock on, then off. The keys j to o are among the named characters: their X key symbols are 106 to 111,
+// the numbers of the keypad operators elsewhere.
+TEST_F(KeyCapture, AKeyPutsItsNameInPlaceOfTheTextOrLeavesTheText)
+{
+    field->SetValue(L"F1");    // only keys are filtered
+    EXPECT_EQ(B(field->GetValue()), "F1");
+    const struct { int keyCode, modifiers; const char* after; } cases[] = {
+        // named at the key-down stage
+        {WXK_SPACE, 0, "space"}, {WXK_RETURN, 0, "return"}, {WXK_LEFT, 0, "left"}, {WXK_UP, 0, "up"},
+        {WXK_RIGHT, 0, "right"}, {WXK_DOWN, 0, "down"}, {WXK_SHIFT, 0, "left shift"},
+        {WXK_CONTROL, 0, "left ctrl"}, {WXK_NUMPAD_MULTIPLY, 0, "[*]"}, {WXK_NUMPAD_ADD, 0, "[+]"},
+        {WXK_NUMPAD_SUBTRACT, 0, "[-]"}, {WXK_NUMPAD_DECIMAL, 0, "[.]"}, {WXK_NUMPAD_DIVIDE, 0, "[/]"},
+        // a modifier held with a key names the modifier: no paste, no cut
+        {'a', wxMOD_SHIFT, "left shift"}, {'v', wxMOD_CONTROL, "left ctrl"},
+        {WXK_INSERT, wxMOD_SHIFT, "left shift"}, {'x', wxMOD_CONTROL, "left ctrl"},
+        // other keys change nothing and nothing deletes; the keypad's Enter is not Return
+        {'1', 0, "?"}, {'2', 0, "?"}, {'\'', 0, "?"}, {'=', 0, "?"}, {'`', 0, "?"}, {WXK_ESCAPE, 0, "?"},
+        {WXK_F1, 0, "?"}, {WXK_HOME, 0, "?"}, {WXK_BACK, 0, "?"}, {WXK_NUMPAD_ENTER, 0, "?"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(After([&] { sim.Char(c.keyCode, c.modifiers); }), c.after) << c.keyCode;
+    for (int digit = 0; digit <= 9; ++digit)
+        EXPECT_EQ(After([&] { sim.Char(WXK_NUMPAD0 + digit); }), "[" + std::to_string(digit) + "]");
+    for (char c : std::string(",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz"))
+        EXPECT_EQ(After([&] { sim.Char(c); }), std::string(1, c));
+    // Delete at the start or over a selection
+    EXPECT_EQ(After([&] { field->SetInsertionPoint(0); sim.Char(WXK_DELETE); }, "z"), "z");
+    EXPECT_EQ(After([&] { field->SelectAll(); sim.Char(WXK_BACK); sim.Char(WXK_DELETE); }, "up"), "up");
+    // the right-hand Shift and Control keys, which the simulator cannot press
+    EXPECT_EQ(After([] { EXPECT_TRUE(PressXKey(XK_Shift_R)); }), "left shift");
+    EXPECT_EQ(After([] { EXPECT_TRUE(PressXKey(XK_Control_R)); }), "left ctrl");
+    // the keypad separator, which the US keymap of the X server lacks, as GTK would deliver it
+    wxKeyEvent separator(wxEVT_KEY_DOWN);
+    separator.m_keyCode = WXK_NUMPAD_SEPARATOR;
+    separator.m_rawCode = XK_KP_Separator;
+    EXPECT_EQ(After([&] { field->ProcessWindowEvent(separator); }), "[-]");
+    // Tab and Shift-Tab move the focus on; the Shift held for it names nothing
+    for (int modifiers : {wxMOD_NONE, wxMOD_SHIFT})
+    {
+        field->SetFocus();
+        Pump(100);
+        EXPECT_EQ(After([&] { sim.Char(WXK_TAB, modifiers); }), "?");
+        EXPECT_EQ(wxWindow::FindFocus(), plain) << modifiers;
+    }
+    field->SetFocus();
+    // NumLock off: keypad 4, 8, 6 and 2 are the player's arrows; its other keys (the digits, then the point
+    // with its own key symbol) name nothing
+    SetNumLock(false);
+    ASSERT_FALSE(wxGetKeyState(WXK_NUMLOCK));
+    const char* const names[] = {"?", "?", "down", "?", "left", "?", "right", "?", "up", "?", "?"};
+    for (int key = 0; key <= 10; ++key)
+        EXPECT_EQ(After([&] { PressXKey(key < 10 ? XK_KP_0 + key : XK_KP_Delete); }), names[key]) << key;
+}
+
+// The same pastes reach the plain field, so the clipboards work here. The context menu would offer cut,
+// paste and delete: it never opens, so a key pressed right after the right click still reaches the field.
+TEST_F(KeyCapture, TheMouseNeitherPastesNorOpensAMenu)
+{
+    for (bool primary : {false, true})
+    {
+        wxTheClipboard->UsePrimarySelection(primary);
+        ASSERT_TRUE(wxTheClipboard->Open());
+        wxTheClipboard->SetData(new wxTextDataObject(primary ? L"primary" : L"pasted"));
+        wxTheClipboard->Close();
+    }
+    for (wxTextCtrl* box : std::initializer_list<wxTextCtrl*>{plain, field})
+    {
+        box->ChangeValue(L"z");
+        box->Paste();
+        PointAt(box);
+        sim.MouseClick(wxMOUSE_BTN_MIDDLE);
+        Pump(200);
+    }
+    for (bool primary : {true, false})    // wxGTK frees at exit only the data of the mode it is in
+    {
+        wxTheClipboard->UsePrimarySelection(primary);
+        wxTheClipboard->Clear();
+    }
+    ASSERT_TRUE(plain->GetValue().Contains(L"pasted") && plain->GetValue().Contains(L"primary"));
+    EXPECT_EQ(B(field->GetValue()), "z");
+    field->SetFocus();    // the middle click on the plain field took it
+    sim.MouseClick(wxMOUSE_BTN_RIGHT);
+    Pump(200);
+    sim.Char('q');
+    Pump(60);
+    EXPECT_EQ(B(field->GetValue()), "q");
+    sim.Char(WXK_ESCAPE);    // closes a menu that did open
+    Pump(60);
+}
