@@ -9,7 +9,7 @@ namespace
 const wxWindow* PageOf(const wxWindow* window)
 {
     for (; window && window->GetParent(); window = window->GetParent())
-        if (wxDynamicCast(window->GetParent(), wxBookCtrlBase))
+        if (dynamic_cast<const wxBookCtrlBase*>(window->GetParent()))
             return window;
     return nullptr;
 }
