@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/myApp.h"
+#include "app/EditorApp.h"
 
 // The command line is read before the toolkit starts, so that --check and
 // --help need no display.
@@ -11,4 +11,4 @@ int main(int argc, char** argv)
     return wxEntry(argc, argv);
 }
 
-wxIMPLEMENT_APP_NO_MAIN(myApp);
+wxIMPLEMENT_APP_NO_MAIN(EditorApp);

@@ -13,9 +13,9 @@
 #include <wx/init.h>
 #include <wx/stopwatch.h>
 
-#include "app/myFrame.h"
-#include "app/myNotebook.h"
-#include "pages/myPage.h"
+#include "app/MainWindow.h"
+#include "app/PageBook.h"
+#include "pages/SettingsPage.h"
 
 namespace
 {
@@ -40,10 +40,10 @@ void Settle()
     }
 }
 
-Switch TimeSwitch(myNotebook& book, int tab)
+Switch TimeSwitch(PageBook& book, int tab)
 {
     Switch result;
-    myPage* page = book.Pages().at(tab);
+    SettingsPage* page = book.Pages().at(tab);
     wxStopWatch watch;
     const auto onPaint = [&](wxPaintEvent& event) {
         if (result.painted < 0)
@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     std::vector<std::vector<Switch>> times(9);
     for (int round = 0; round < rounds; ++round)
     {
-        auto* frame = new myFrame;
+        auto* frame = new MainWindow;
         frame->Show();
         Settle();
         for (int tab : order)

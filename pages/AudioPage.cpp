@@ -21,12 +21,12 @@ SlotFiles SeFiles()
 }
 }
 
-wxBEGIN_EVENT_TABLE(AudioPage, myPage)
+wxBEGIN_EVENT_TABLE(AudioPage, SettingsPage)
     EVT_BUTTON(wxID_ANY, AudioPage::OnButtonClicked)
 wxEND_EVENT_TABLE()
 
 AudioPage::AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList)
-    : myPage(parent),
+    : SettingsPage(parent),
       bgmPath(bgmList),
       sePath(seList),
       bgm(bgmList.slots, BgmFiles()),

@@ -4,19 +4,19 @@
 
 #include "pages/ListPathField.h"
 #include "pages/SlotControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 class FixedList;
 
-class AudioPage : public myPage
+class AudioPage : public SettingsPage
 {
 public:
     AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList);
 
-    myFileSelect* BgmListSelector() const { return bgmPath.Selector(); }
-    myFileSelect* SeListSelector() const { return sePath.Selector(); }
-    const std::vector<myFileSelect*>& BgmSlots() const { return bgm.Selectors(); }
-    const std::vector<myFileSelect*>& SeSlots() const { return se.Selectors(); }
+    PathField* BgmListSelector() const { return bgmPath.Selector(); }
+    PathField* SeListSelector() const { return sePath.Selector(); }
+    const std::vector<PathField*>& BgmSlots() const { return bgm.Selectors(); }
+    const std::vector<PathField*>& SeSlots() const { return se.Selectors(); }
 
 private:
     void CreateControls() override;

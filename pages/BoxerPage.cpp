@@ -14,12 +14,12 @@ SlotFiles MemberFiles()
 }
 }
 
-wxBEGIN_EVENT_TABLE(BoxerPage, myPage)
+wxBEGIN_EVENT_TABLE(BoxerPage, SettingsPage)
     EVT_BUTTON(wxID_ANY, BoxerPage::OnButtonClicked)
 wxEND_EVENT_TABLE()
 
 BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter startBoxerEditor)
-    : myPage(parent),
+    : SettingsPage(parent),
       boxerList(boxerList),
       startBoxerEditor(std::move(startBoxerEditor)),
       listPath(boxerList),

@@ -6,20 +6,20 @@
 
 #include "pages/ListPathField.h"
 #include "pages/SlotControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 class BoxerList;
 
 // starts the boxer editor with one boxer file
 using BoxerEditorStarter = std::function<void(const wxString& boxerFile)>;
 
-class BoxerPage : public myPage
+class BoxerPage : public SettingsPage
 {
 public:
     BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter startBoxerEditor);
 
-    myFileSelect* ListSelector() const { return listPath.Selector(); }
-    const std::vector<myFileSelect*>& MemberSlots() const { return members.Selectors(); }
+    PathField* ListSelector() const { return listPath.Selector(); }
+    const std::vector<PathField*>& MemberSlots() const { return members.Selectors(); }
     const std::vector<wxWindow*>& MemberButtons() const { return members.Captions(); }
 
 private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <wx/textctrl.h>
 
-#include "controls/myTCtrl.h"
+#include "controls/KeyField.h"
 #include "settings/KeyConflicts.h"
 #include "settings/SettingSection.h"
 
@@ -68,7 +68,7 @@ void ControlPage::OnKeyChanged(wxCommandEvent& event)
     for (size_t row = 0; row < controls.Section().Size(); ++row)
         if (controls.Control(row) == event.GetEventObject())
         {
-            if (auto* field = dynamic_cast<myTCtrl*>(controls.Control(row)))
+            if (auto* field = dynamic_cast<KeyField*>(controls.Control(row)))
             {
                 controls.Section().SetText(row, field->GetValue());
                 MarkKeysBoundTwice();

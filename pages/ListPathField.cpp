@@ -1,7 +1,7 @@
 #include "pages/ListPathField.h"
 
-#include "controls/myFileSelect.h"
-#include "controls/myLabel.h"
+#include "controls/PathField.h"
+#include "controls/Caption.h"
 #include "settings/ListFile.h"
 
 ListPathField::ListPathField(ListFile& list)
@@ -11,8 +11,8 @@ ListPathField::ListPathField(ListFile& list)
 
 void ListPathField::Create(wxWindow* page, const wxString& startDir)
 {
-    label = new myLabel(page, listFileCaption);
-    selector = new myFileSelect(page, wxString());
+    label = new Caption(page, listFileCaption);
+    selector = new PathField(page, wxString());
     selector->startDir = startDir;
 }
 

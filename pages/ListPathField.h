@@ -5,8 +5,8 @@
 
 #include <wx/string.h>
 
-#include "controls/myFileSelect.h"
-#include "controls/myLabel.h"
+#include "controls/PathField.h"
+#include "controls/Caption.h"
 
 class ListFile;
 
@@ -29,11 +29,11 @@ public:
     // read leaves the list as it was, and nothing is shown.
     bool ReloadIfChosen();
 
-    myLabel* Label() const { return label; }
-    myFileSelect* Selector() const { return selector; }
+    Caption* Label() const { return label; }
+    PathField* Selector() const { return selector; }
 
 private:
     ListFile& list;
-    myLabel* label = nullptr;
-    myFileSelect* selector = nullptr;
+    Caption* label = nullptr;
+    PathField* selector = nullptr;
 };

@@ -7,12 +7,12 @@ namespace
 const wchar_t replayDir[] = L"./Replay";
 }
 
-wxBEGIN_EVENT_TABLE(MatchPage, myPage)
+wxBEGIN_EVENT_TABLE(MatchPage, SettingsPage)
     EVT_BUTTON(wxID_ANY, MatchPage::OnButtonClicked)
 wxEND_EVENT_TABLE()
 
 MatchPage::MatchPage(wxWindow* parent, SettingSection& match, ReplayList& replayList)
-    : myPage(parent),
+    : SettingsPage(parent),
       controls(match),
       replayListPath(replayList),
       replayControls(replayList.values),

@@ -5,20 +5,20 @@
 #include "pages/ListPathField.h"
 #include "pages/SettingControls.h"
 #include "pages/SlotControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 class ReplayList;
 class SettingSection;
 
-class MatchPage : public myPage
+class MatchPage : public SettingsPage
 {
 public:
     MatchPage(wxWindow* parent, SettingSection& match, ReplayList& replayList);
 
     SettingControls& Controls() { return controls; }
     SettingControls& ReplayControls() { return replayControls; }
-    myFileSelect* ReplayListSelector() const { return replayListPath.Selector(); }
-    const std::vector<myFileSelect*>& ReplaySlots() const { return replaySlots.Selectors(); }
+    PathField* ReplayListSelector() const { return replayListPath.Selector(); }
+    const std::vector<PathField*>& ReplaySlots() const { return replaySlots.Selectors(); }
 
 private:
     void CreateControls() override;

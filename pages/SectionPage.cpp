@@ -2,7 +2,7 @@
 
 SectionPage::SectionPage(wxWindow* parent, SettingSection& section, int columns,
                          PageLayout::RowAlignment alignment, std::vector<int> groupOrder)
-    : myPage(parent),
+    : SettingsPage(parent),
       controls(section),
       columns(columns),
       alignment(alignment),

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "pages/SettingControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
-class SectionPage : public myPage
+class SectionPage : public SettingsPage
 {
 public:
     SettingControls& Controls() { return controls; }

@@ -1,10 +1,10 @@
 #include "pages/SettingControls.h"
 
-#include "controls/myCBox.h"
-#include "controls/myInput.h"
-#include "controls/myLabel.h"
-#include "controls/mySlider.h"
-#include "controls/myTCtrl.h"
+#include "controls/ChoiceField.h"
+#include "controls/TextField.h"
+#include "controls/Caption.h"
+#include "controls/NumberField.h"
+#include "controls/KeyField.h"
 #include "settings/SettingSection.h"
 
 namespace
@@ -15,18 +15,18 @@ wxWindow* CreateControl(wxWindow* page, const Setting& setting)
     {
     case Setting::choice:
     {
-        auto* box = new myCBox(page);
+        auto* box = new ChoiceField(page);
         for (const wxString& choice : setting.choices)
             box->Append(choice);
         box->FitChoices();
         return box;
     }
     case Setting::number:
-        return new mySlider(page, setting.min, setting.max, setting.step);
+        return new NumberField(page, setting.min, setting.max, setting.step);
     case Setting::text:
-        return new myInput(page);
+        return new TextField(page);
     case Setting::key:
-        return new myTCtrl(page);
+        return new KeyField(page);
     }
     return nullptr;
 }
@@ -51,7 +51,7 @@ void SettingControls::CreateControls(wxWindow* page)
     {
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == static_cast<int>(group))
-                captions[row] = new myLabel(page, section.At(row).caption);
+                captions[row] = new Caption(page, section.At(row).caption);
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == static_cast<int>(group))
             {
@@ -81,9 +81,9 @@ void SettingControls::ShowSettings()
     for (size_t row = 0; row < section.Size(); ++row)
     {
         wxWindow* control = controls[row];
-        if (auto* box = dynamic_cast<myCBox*>(control))
+        if (auto* box = dynamic_cast<ChoiceField*>(control))
             box->SetSelection(section.Number(row));
-        else if (auto* slider = dynamic_cast<mySlider*>(control))
+        else if (auto* slider = dynamic_cast<NumberField*>(control))
             slider->SetValue(section.Number(row));
         else if (auto* field = dynamic_cast<wxTextCtrl*>(control))
             field->ChangeValue(section.Text(row));
@@ -98,9 +98,9 @@ void SettingControls::StoreEdits()
     for (size_t row = 0; row < section.Size(); ++row)
     {
         wxWindow* control = controls[row];
-        if (auto* box = dynamic_cast<myCBox*>(control))
+        if (auto* box = dynamic_cast<ChoiceField*>(control))
             section.SetNumber(row, box->GetSelection());
-        else if (auto* slider = dynamic_cast<mySlider*>(control))
+        else if (auto* slider = dynamic_cast<NumberField*>(control))
             section.SetNumber(row, slider->GetValue());
         else if (auto* field = dynamic_cast<wxTextCtrl*>(control); field && field->IsModified())
             section.SetText(row, field->GetValue());

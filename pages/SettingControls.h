@@ -28,7 +28,7 @@ public:
 
     // by the row of the setting in its section
     wxWindow* Control(size_t row) const { return controls.at(row); }
-    wxWindow* Caption(size_t row) const { return captions.at(row); }
+    wxWindow* CaptionOf(size_t row) const { return captions.at(row); }
     SettingSection& Section() const { return section; }
 
 private:

@@ -1,8 +1,8 @@
 #include "pages/SlotControls.h"
 
-#include "controls/myButton.h"
-#include "controls/myFileSelect.h"
-#include "controls/myLabel.h"
+#include "controls/CaptionButton.h"
+#include "controls/PathField.h"
+#include "controls/Caption.h"
 #include "settings/SlotList.h"
 
 SlotControls::SlotControls(SlotList& slots, SlotFiles files)
@@ -13,20 +13,20 @@ SlotControls::SlotControls(SlotList& slots, SlotFiles files)
 void SlotControls::CreateLabels(wxWindow* page)
 {
     for (size_t slot = 0; slot < slots.Size(); ++slot)
-        captions.push_back(new myLabel(page, slots.Row(slot).caption));
+        captions.push_back(new Caption(page, slots.Row(slot).caption));
 }
 
 void SlotControls::CreateButtons(wxWindow* page)
 {
     for (size_t slot = 0; slot < slots.Size(); ++slot)
-        captions.push_back(new myButton(page, slots.Row(slot).caption));
+        captions.push_back(new CaptionButton(page, slots.Row(slot).caption));
 }
 
 void SlotControls::CreateSelectors(wxWindow* page)
 {
     for (size_t slot = 0; slot < slots.Size(); ++slot)
     {
-        auto* selector = new myFileSelect(page, wxString());
+        auto* selector = new PathField(page, wxString());
         selector->message = files.message;
         selector->wildcard = files.wildcard;
         selector->startDir = files.startDir;

@@ -8,7 +8,7 @@
 #include "pages/PageLayout.h"
 
 class SlotList;
-class myFileSelect;
+class PathField;
 class wxSizer;
 class wxWindow;
 
@@ -40,12 +40,12 @@ public:
     void ShowSettings();
     void StoreEdits();
 
-    const std::vector<myFileSelect*>& Selectors() const { return selectors; }
+    const std::vector<PathField*>& Selectors() const { return selectors; }
     const std::vector<wxWindow*>& Captions() const { return captions; }
 
 private:
     SlotList& slots;
     SlotFiles files;
     std::vector<wxWindow*> captions;
-    std::vector<myFileSelect*> selectors;
+    std::vector<PathField*> selectors;
 };

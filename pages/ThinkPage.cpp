@@ -7,12 +7,12 @@ namespace
 const wchar_t dataDir[] = L"./Data";
 }
 
-wxBEGIN_EVENT_TABLE(ThinkPage, myPage)
+wxBEGIN_EVENT_TABLE(ThinkPage, SettingsPage)
     EVT_BUTTON(wxID_ANY, ThinkPage::OnButtonClicked)
 wxEND_EVENT_TABLE()
 
 ThinkPage::ThinkPage(wxWindow* parent, ThinkList& thinkList)
-    : myPage(parent),
+    : SettingsPage(parent),
       listPath(thinkList),
       entries(thinkList.entries, {L"思考ファイル", L"思考 (*.thk)|*.thk", dataDir})
 {

@@ -3,17 +3,17 @@
 
 #include "pages/ListPathField.h"
 #include "pages/SlotControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 class ThinkList;
 
-class ThinkPage : public myPage
+class ThinkPage : public SettingsPage
 {
 public:
     ThinkPage(wxWindow* parent, ThinkList& thinkList);
 
-    myFileSelect* ListSelector() const { return listPath.Selector(); }
-    const std::vector<myFileSelect*>& EntrySlots() const { return entries.Selectors(); }
+    PathField* ListSelector() const { return listPath.Selector(); }
+    const std::vector<PathField*>& EntrySlots() const { return entries.Selectors(); }
 
 private:
     void CreateControls() override;

@@ -1,6 +1,6 @@
 #include "pages/VisualPage.h"
 
-#include "controls/myFileSelect.h"
+#include "controls/PathField.h"
 #include "settings/FixedList.h"
 #include "settings/FontList.h"
 
@@ -23,12 +23,12 @@ SlotFiles FontFiles()
 }
 }
 
-wxBEGIN_EVENT_TABLE(VisualPage, myPage)
+wxBEGIN_EVENT_TABLE(VisualPage, SettingsPage)
     EVT_BUTTON(wxID_ANY, VisualPage::OnButtonClicked)
 wxEND_EVENT_TABLE()
 
 VisualPage::VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList)
-    : myPage(parent),
+    : SettingsPage(parent),
       imagePath(imageList),
       fontPath(fontList),
       images(imageList.slots, ImageFiles()),
@@ -61,7 +61,7 @@ void VisualPage::CreateControls()
     for (size_t font = 0; font < FontList::fontCount; ++font)
     {
         layout.AddRow(fonts, fontPaths.Captions().at(font), FontPath(font));
-        layout.AddRow(fonts, fontSizes.Caption(font), FontSize(font));
+        layout.AddRow(fonts, fontSizes.CaptionOf(font), FontSize(font));
     }
     layout.Finish();
 }

@@ -5,21 +5,21 @@
 #include "pages/ListPathField.h"
 #include "pages/SettingControls.h"
 #include "pages/SlotControls.h"
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 class FixedList;
 class FontList;
 
-class VisualPage : public myPage
+class VisualPage : public SettingsPage
 {
 public:
     VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList);
 
-    myFileSelect* ImageListSelector() const { return imagePath.Selector(); }
-    myFileSelect* FontListSelector() const { return fontPath.Selector(); }
-    const std::vector<myFileSelect*>& ImageSlots() const { return images.Selectors(); }
+    PathField* ImageListSelector() const { return imagePath.Selector(); }
+    PathField* FontListSelector() const { return fontPath.Selector(); }
+    const std::vector<PathField*>& ImageSlots() const { return images.Selectors(); }
     // by FontList::Font
-    myFileSelect* FontPath(int font) const { return fontPaths.Selectors().at(font); }
+    PathField* FontPath(int font) const { return fontPaths.Selectors().at(font); }
     wxWindow* FontSize(int font) const { return fontSizes.Control(font); }
 
 private:

@@ -8,10 +8,10 @@
 #include <wx/spinctrl.h>
 #include <X11/keysym.h>
 
-#include "controls/myFileSelect.h"
-#include "controls/myInput.h"
-#include "controls/mySlider.h"
-#include "controls/myTCtrl.h"
+#include "controls/PathField.h"
+#include "controls/TextField.h"
+#include "controls/NumberField.h"
+#include "controls/KeyField.h"
 #include "support/GuiHelpers.h"
 
 namespace
@@ -25,20 +25,20 @@ struct Window
 };
 // what a slider's spin control, slider and the control itself show
 using V = std::vector<int>;
-V Shown(mySlider* c)
+V Shown(NumberField* c)
 {
     return {First<wxSpinCtrl>(c)->GetValue(), First<wxSlider>(c)->GetValue(), c->GetValue()};
 }
 // a file selector in a window standing in for a page, which notes every click that travels on to it
 struct PageStandIn : Window
 {
-    PageStandIn() : selector(new myFileSelect(frame, L"kept.txt"))
+    PageStandIn() : selector(new PathField(frame, L"kept.txt"))
     {
         frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { clicks.push_back(selector->pathChosen); });
         Show();
     }
     void Browse() { ClickButton(First<wxButton>(selector)); }
-    myFileSelect* selector;
+    PathField* selector;
     std::vector<bool> clicks;    // whether a path was chosen, as each click reached the page
 };
 // a key field and a plain field, the focus in the key field, NumLock on
@@ -47,7 +47,7 @@ class KeyCapture : public testing::Test
 protected:
     void SetUp() override
     {
-        (plain = new myInput(window.frame))->Move(0, 80);
+        (plain = new TextField(window.frame))->Move(0, 80);
         window.Show();
         PointAt(field);
         field->SetFocus();
@@ -71,8 +71,8 @@ protected:
     }
     wxUIActionSimulator sim;
     Window window;
-    myTCtrl* field = new myTCtrl(window.frame);
-    myInput* plain = nullptr;
+    KeyField* field = new KeyField(window.frame);
+    TextField* plain = nullptr;
 };
 }
 
@@ -90,7 +90,7 @@ TEST(Slider, BothControlsShowTheValueSetSteppedDraggedOrTyped)
     {
         SCOPED_TRACE(std::to_string(c.set) + " step " + std::to_string(c.step));
         Window window;
-        auto* slider = new mySlider(window.frame, c.min, c.max, c.step);
+        auto* slider = new NumberField(window.frame, c.min, c.max, c.step);
         window.Show();
         slider->SetValue(c.set);
         EXPECT_EQ(Shown(slider), V(3, c.shown));
@@ -99,7 +99,7 @@ TEST(Slider, BothControlsShowTheValueSetSteppedDraggedOrTyped)
     }
     // a dragged slider's value is copied unrounded to the step, a typed one as it is
     Window window;
-    auto* slider = new mySlider(window.frame, 10, 600, 30);
+    auto* slider = new NumberField(window.frame, 10, 600, 30);
     wxSlider* track = First<wxSlider>(slider);
     window.Show();
     slider->SetValue(70);
@@ -122,7 +122,7 @@ TEST(Slider, BothControlsShowTheValueSetSteppedDraggedOrTyped)
 TEST(FileSelect, TheBrowseButtonShowsARealDialogWithItsInputs)
 {
     PageStandIn page;
-    myFileSelect& selector = *page.selector;
+    PathField& selector = *page.selector;
     ModalDialogs dialogs;    // each cancelled
     page.Browse();
     selector.message = L"BGM";
@@ -153,7 +153,7 @@ TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
         MakeDir(game.Path() + "/" + c.workingSubfolder);
         std::filesystem::current_path(game.Path() + "/" + c.workingSubfolder);
         PageStandIn page;
-        myFileSelect& selector = *page.selector;
+        PathField& selector = *page.selector;
         selector.relativeMode = c.relativeMode;
         selector.pathChosen = !c.chosen;
         DialogAnswer answer(c.chosen ? U(game.Path() + "/" + c.chosen) : wxString());

@@ -6,19 +6,19 @@
 #include <wx/weakref.h>
 
 #include "app/MenuId.h"
-#include "app/myNotebook.h"
-#include "controls/myCBox.h"
-#include "controls/myFileSelect.h"
-#include "controls/myInput.h"
-#include "controls/myTCtrl.h"
+#include "app/PageBook.h"
+#include "controls/ChoiceField.h"
+#include "controls/PathField.h"
+#include "controls/TextField.h"
+#include "controls/KeyField.h"
 #include "support/GuiHelpers.h"
 
 namespace
 {
 // the first control of that kind (a path's field) past the basic page, whose settings the presets change
-template <class Control> wxWindow* FirstAfterTheBasicPage(myFrame& frame)
+template <class Control> wxWindow* FirstAfterTheBasicPage(MainWindow& frame)
 {
-    myNotebook& notebook = *frame.GetNotebook();
+    PageBook& notebook = *frame.GetNotebook();
     for (size_t page = 1; page < notebook.GetPageCount(); ++page)
     {
         notebook.SetSelection(page);
@@ -57,7 +57,7 @@ const struct { const char* name; int key, modifiers, id; const char* does; } sho
     {"Ctrl-Q", 'q', ctrl, idQuitWithoutSaving, "window closed"},
     {"Ctrl-E", 'e', ctrl, idExit, "config.txt written, window closed"},
 };
-struct ControlKind { const char* name; wxWindow* (*find)(myFrame& frame); };
+struct ControlKind { const char* name; wxWindow* (*find)(MainWindow& frame); };
 void PrintTo(const ControlKind& kind, std::ostream* out) { *out << kind.name; }
 class Shortcuts : public testing::TestWithParam<ControlKind> {};
 }
@@ -70,13 +70,13 @@ TEST_P(Shortcuts, RunWhereverTheFocusIsAndLeaveTheControlAsItWas)
     TempDir dir;
     for (const char* folder : {"Replay", "Font", "Image", "BGM", "SE", "Data"})
         MakeDir(folder);
-    wxWeakRef<myFrame> frame;
+    wxWeakRef<MainWindow> frame;
     for (const auto& shortcut : shortcuts)
     {
         SCOPED_TRACE(std::string(shortcut.name) + " in the " + GetParam().name);
         std::filesystem::remove("config.txt");
         if (!frame)
-            (frame = new myFrame)->Show();
+            (frame = new MainWindow)->Show();
         SendMenu(*frame, idInitialSettings);
         SendMenu(*frame, shortcut.id == idUltraLowSpec ? idUltraHighSpec : idUltraLowSpec);
         frame->SetStatusText(wxString());
@@ -116,11 +116,11 @@ TEST_P(Shortcuts, RunWhereverTheFocusIsAndLeaveTheControlAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, Shortcuts,
-                         testing::Values(ControlKind{"KeyField", FirstAfterTheBasicPage<myTCtrl>},
-                                         ControlKind{"TextField", FirstAfterTheBasicPage<myInput>},
+                         testing::Values(ControlKind{"KeyField", FirstAfterTheBasicPage<KeyField>},
+                                         ControlKind{"TextField", FirstAfterTheBasicPage<TextField>},
                                          ControlKind{"SpinControl", FirstAfterTheBasicPage<wxSpinCtrl>},
-                                         ControlKind{"ChoiceList", FirstAfterTheBasicPage<myCBox>},
-                                         ControlKind{"PathField", FirstAfterTheBasicPage<myFileSelect>}),
+                                         ControlKind{"ChoiceList", FirstAfterTheBasicPage<ChoiceField>},
+                                         ControlKind{"PathField", FirstAfterTheBasicPage<PathField>}),
                          [](const auto& kind) { return std::string(kind.param.name); });
 
 // GTK selects all of a field given the focus, and one stray key would replace it. The focus moves into a page
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, Shortcuts,
 TEST(Keyboard, ShowingAPageSelectsNoField)
 {
     FrameInTempDir window(CopySampleGame);
-    myNotebook& notebook = *window.Frame().GetNotebook();
+    PageBook& notebook = *window.Frame().GetNotebook();
     PointAt(&window.Frame());
     int fieldsFocused = 0;
     for (size_t page = 1; page < notebook.GetPageCount(); ++page)

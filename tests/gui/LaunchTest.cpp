@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/DnDFile.h"
+#include "app/GameFileDropTarget.h"
 #include "app/MenuId.h"
-#include "app/myNotebook.h"
+#include "app/PageBook.h"
 #include "support/GuiHelpers.h"
 
 namespace
@@ -46,9 +46,9 @@ void WindowsGame()
     WriteStandIn("bin/wine", "wine");
 }
 
-void SaveAndRun(myFrame& frame) { SendMenu(frame, idSaveAndRun); }
-void BoxerEditor(myFrame& frame) { SendMenu(frame, idBoxerEditor); }
-void ChooseReplay(myFrame& frame, const char* answer)
+void SaveAndRun(MainWindow& frame) { SendMenu(frame, idSaveAndRun); }
+void BoxerEditor(MainWindow& frame) { SendMenu(frame, idBoxerEditor); }
+void ChooseReplay(MainWindow& frame, const char* answer)
 {
     DialogAnswer dialog(U(answer));
     SendMenu(frame, idReplay);
@@ -56,7 +56,7 @@ void ChooseReplay(myFrame& frame, const char* answer)
 }
 
 // the member's button on the gym page, after typing a path in its row
-void ClickMember(myFrame& frame, size_t row, const char* typed = nullptr)
+void ClickMember(MainWindow& frame, size_t row, const char* typed = nullptr)
 {
     frame.GetNotebook()->SetSelection(7);
     BoxerPage& page = *frame.GetNotebook()->boxerPage;
@@ -75,21 +75,21 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
 {
     const wchar_t* const unchanged = nullptr;
     // the game prepared, the act, what the stand-ins recorded, and the status
-    const struct { const char* what; void (*prepare)(); void (*act)(myFrame&); const char* recorded;
+    const struct { const char* what; void (*prepare)(); void (*act)(MainWindow&); const char* recorded;
                    const wchar_t* status; } cases[] = {
         {"save and run", PrepareGame, SaveAndRun, "game: 0\n--\n", unchanged},
         {"boxer editor", PrepareGame, BoxerEditor, "editor: 0\n--\n", unchanged},
-        {"replay chosen", PrepareGame, [](myFrame& f) { ChooseReplay(f, "Replay/my match 1.rep"); },
+        {"replay chosen", PrepareGame, [](MainWindow& f) { ChooseReplay(f, "Replay/my match 1.rep"); },
          "game: 1\nReplay/my match 1.rep\n--\n", unchanged},
-        {"replay dialog cancelled", PrepareGame, [](myFrame& f) { ChooseReplay(f, ""); }, "", unchanged},
-        {"files dropped", PrepareGame, [](myFrame& f) { EXPECT_TRUE(DnDFile(f).OnDropFiles(0, 0, dropped)); },
+        {"replay dialog cancelled", PrepareGame, [](MainWindow& f) { ChooseReplay(f, ""); }, "", unchanged},
+        {"files dropped", PrepareGame, [](MainWindow& f) { EXPECT_TRUE(GameFileDropTarget(f).OnDropFiles(0, 0, dropped)); },
          "game: 1\n\"./-my dir/a b.rep\"\n--\n", unchanged},
-        {"gym member as loaded", PrepareGame, [](myFrame& f) { ClickMember(f, 1); },
+        {"gym member as loaded", PrepareGame, [](MainWindow& f) { ClickMember(f, 1); },
          "editor: 1\n./Data/veteran.box\n--\n", unchanged},
-        {"gym member typed", PrepareGame, [](myFrame& f) { ClickMember(f, 4, "-with blank.box"); },
+        {"gym member typed", PrepareGame, [](MainWindow& f) { ClickMember(f, 4, "-with blank.box"); },
          "editor: 1\n./-with blank.box\n--\n", unchanged},
-        {"empty gym row", PrepareGame, [](myFrame& f) { ClickMember(f, 5); }, "", unchanged},
-        {"Windows game replay", WindowsGame, [](myFrame& f) { ChooseReplay(f, "Replay/a.rep"); },
+        {"empty gym row", PrepareGame, [](MainWindow& f) { ClickMember(f, 5); }, "", unchanged},
+        {"Windows game replay", WindowsGame, [](MainWindow& f) { ChooseReplay(f, "Replay/a.rep"); },
          "wine: 2\n./Ringvald.exe\nReplay/a.rep\n--\n", unchanged},
         {"game missing", [] { WindowsGame(); std::filesystem::remove("Ringvald.exe"); }, SaveAndRun, "",
          L"./Ringvald.exeを起動できません"},
@@ -103,7 +103,7 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
     {
         SCOPED_TRACE(c.what);
         FrameInTempDir window(c.prepare);
-        myFrame& frame = window.Frame();
+        MainWindow& frame = window.Frame();
         wxSetEnv(L"PATH", U(window.dir.Path() + "/bin"));
         std::filesystem::rename("config.txt", "other.txt");
         const std::string other = ReadFile("other.txt");

@@ -6,7 +6,7 @@
 #include <wx/spinctrl.h>
 
 #include "app/MenuId.h"
-#include "app/myNotebook.h"
+#include "app/PageBook.h"
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
 #include "pages/ControlPage.h"
@@ -76,13 +76,13 @@ void MarkEdited(wxWindow* page, bool edited)
 struct Game : FrameInTempDir
 {
     explicit Game(Change change = nullptr) : FrameInTempDir([change] { PrepareGame(change); }) {}
-    myNotebook& Book() { return *Frame().GetNotebook(); }
+    PageBook& Book() { return *Frame().GetNotebook(); }
     GameSettings& Settings() { return Frame().GetSettings(); }
     void Show(int tab) { Book().SetSelection(tab); Pump(30); }
     // the page shows the settings if handing every control back, as if edited, changes nothing
     void ExpectShows(int tab)
     {
-        myPage* page = Book().Pages().at(tab);
+        SettingsPage* page = Book().Pages().at(tab);
         ASSERT_TRUE(page->IsBuilt());
         const std::string shown = Snapshot(Settings());
         MarkEdited(page, true);
@@ -156,7 +156,7 @@ TEST(PageView, EachTabBuildsItsPageWhenFirstShownAndCommandsShowOnTheBuiltPages)
         const std::string file = B(list.defaultPath.Mid(2));
         SCOPED_TRACE(file);
         for (wxWindow* control : Tree(game.Book().GetPage(tabs[i])))
-            if (auto* path = dynamic_cast<myFileSelect*>(control); path && path->GetPath() == list.path)
+            if (auto* path = dynamic_cast<PathField*>(control); path && path->GetPath() == list.path)
             {
                 DialogAnswer dialog(U(game.dir.Path() + "/" + file));
                 ClickButton(First<wxButton>(path));
@@ -210,12 +210,12 @@ TEST(PageView, MissingFilesAndKeysBoundTwiceAreMarkedAndExplained)
         s.control.SetText(s.control.Find("key2.0"), L"z");    // as key1.0, of the other player
         ASSERT_TRUE(ConfigDocument::Save(s, L"config.txt"));
     });
-    myNotebook& book = *window.Frame().GetNotebook();
+    PageBook& book = *window.Frame().GetNotebook();
     book.SetSelection(5);
     const auto missing = [&] {    // the tooltips of the paths marked; the others' are their paths
         std::string marked;
         for (wxWindow* control : Tree(book.audioPage))
-            if (auto* path = dynamic_cast<myFileSelect*>(control))
+            if (auto* path = dynamic_cast<PathField*>(control))
             {
                 const wxString tip = First<wxTextCtrl>(path)->GetToolTipText();
                 marked += path->IsMarkedMissing() ? B(tip) + "|" : "";

@@ -14,7 +14,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include "app/myFrame.h"
+#include "app/MainWindow.h"
 #include "controls/FileDialogRunner.h"
 #include "support/TempDir.h"
 
@@ -67,7 +67,7 @@ struct ModalDialogs : wxModalDialogHook
     std::string seen;
 };
 
-inline wxString StatusOf(myFrame& frame) { return frame.GetStatusBar()->GetStatusText(0); }
+inline wxString StatusOf(MainWindow& frame) { return frame.GetStatusBar()->GetStatusText(0); }
 // a menu command, or a button click, as the toolkit sends it
 inline void Send(wxWindow& window, wxEventType type, int id)
 {
@@ -75,7 +75,7 @@ inline void Send(wxWindow& window, wxEventType type, int id)
     event.SetEventObject(&window);
     window.ProcessWindowEvent(event);
 }
-inline void SendMenu(myFrame& frame, int id) { Send(frame, wxEVT_MENU, id); }
+inline void SendMenu(MainWindow& frame, int id) { Send(frame, wxEVT_MENU, id); }
 inline void ClickButton(wxWindow* button) { Send(*button, wxEVT_BUTTON, button->GetId()); }
 // the window and every window below it, depth first
 inline std::vector<wxWindow*> Tree(wxWindow* window)
@@ -152,12 +152,12 @@ struct FrameInTempDir
     explicit FrameInTempDir(const std::function<void()>& prepare)
     {
         prepare();
-        (frame = new myFrame)->Show();
+        (frame = new MainWindow)->Show();
         Pump(20);
     }
     ~FrameInTempDir() { frame->Destroy(); Pump(10); }
-    myFrame& Frame() { return *frame; }
+    MainWindow& Frame() { return *frame; }
 
     TempDir dir;    // first: the working directory while the window lives
-    myFrame* frame = nullptr;
+    MainWindow* frame = nullptr;
 };

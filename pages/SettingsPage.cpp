@@ -1,4 +1,4 @@
-#include "pages/myPage.h"
+#include "pages/SettingsPage.h"
 
 namespace
 {
@@ -7,14 +7,14 @@ namespace
 const int scrollStep = 10;
 }
 
-myPage::myPage(wxWindow* parent)
+SettingsPage::SettingsPage(wxWindow* parent)
     : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL)
 {
     SetScrollRate(scrollStep, scrollStep);
 }
 
-void myPage::Build()
+void SettingsPage::Build()
 {
     if (built)
         return;
@@ -25,13 +25,13 @@ void myPage::Build()
     Thaw();
 }
 
-void myPage::ShowSettings()
+void SettingsPage::ShowSettings()
 {
     if (built)
         TransferToControls();
 }
 
-void myPage::StoreEdits()
+void SettingsPage::StoreEdits()
 {
     if (built)
         TransferFromControls();

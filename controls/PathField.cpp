@@ -1,4 +1,4 @@
-#include "controls/myFileSelect.h"
+#include "controls/PathField.h"
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
@@ -20,23 +20,23 @@ const wxColour missingFileColour(255, 221, 153);
 const wchar_t missingFileText[] = L"ファイルが見つかりません";
 }
 
-wxBEGIN_EVENT_TABLE(myFileSelect, wxPanel)
-    EVT_BUTTON(wxID_ANY, myFileSelect::OnBrowse)
-    EVT_TEXT(wxID_ANY, myFileSelect::OnTextChanged)
+wxBEGIN_EVENT_TABLE(PathField, wxPanel)
+    EVT_BUTTON(wxID_ANY, PathField::OnBrowse)
+    EVT_TEXT(wxID_ANY, PathField::OnTextChanged)
 wxEND_EVENT_TABLE()
 
 // ----------------------------------------------------------------------------
 // construction
 // ----------------------------------------------------------------------------
 
-myFileSelect::myFileSelect(wxWindow* parent, const wxString& initialText)
+PathField::PathField(wxWindow* parent, const wxString& initialText)
     : wxPanel(parent, wxID_ANY)
 {
     CreateControls(initialText);
     LayoutControls();
 }
 
-void myFileSelect::CreateControls(const wxString& initialText)
+void PathField::CreateControls(const wxString& initialText)
 {
     SetInitialSize(wxSize(fieldWidth, -1));
     textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition,
@@ -58,7 +58,7 @@ void myFileSelect::CreateControls(const wxString& initialText)
     pathChosen = false;
 }
 
-void myFileSelect::LayoutControls()
+void PathField::LayoutControls()
 {
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     sizer->Add(textCtrl, wxSizerFlags(0).CentreVertical());
@@ -71,12 +71,12 @@ void myFileSelect::LayoutControls()
 // path
 // ----------------------------------------------------------------------------
 
-wxString myFileSelect::GetPath() const
+wxString PathField::GetPath() const
 {
     return textCtrl->GetValue();
 }
 
-void myFileSelect::SetPath(const wxString& path)
+void PathField::SetPath(const wxString& path)
 {
     // ChangeValue: setting a path from code is not an edit and raises no event
     textCtrl->ChangeValue(path);
@@ -85,7 +85,7 @@ void myFileSelect::SetPath(const wxString& path)
     UpdateMark();
 }
 
-bool myFileSelect::IsEdited() const
+bool PathField::IsEdited() const
 {
     return textCtrl->IsModified();
 }
@@ -94,7 +94,7 @@ bool myFileSelect::IsEdited() const
 // browsing
 // ----------------------------------------------------------------------------
 
-void myFileSelect::OnBrowse(wxCommandEvent& event)
+void PathField::OnBrowse(wxCommandEvent& event)
 {
     wxFileDialog dialog(this, message, wxString(), wxString(), wildcard, 0);
     dialog.SetDirectory(startDir);
@@ -120,7 +120,7 @@ void myFileSelect::OnBrowse(wxCommandEvent& event)
 // The whole path is the field's tooltip; a path that names no existing file
 // (an empty one names none and is not marked) gets a warning colour, and
 // its tooltip says so.
-void myFileSelect::UpdateMark()
+void PathField::UpdateMark()
 {
     const wxString path = GetPath();
     missing = !path.empty() && !GameFileExists(path);
@@ -129,7 +129,7 @@ void myFileSelect::UpdateMark()
     textCtrl->Refresh();
 }
 
-void myFileSelect::OnTextChanged(wxCommandEvent& event)
+void PathField::OnTextChanged(wxCommandEvent& event)
 {
     UpdateMark();
     event.Skip();

@@ -8,15 +8,15 @@
 
 #include "settings/GameSettings.h"
 
-class myNotebook;
+class PageBook;
 class wxMenuBar;
 class wxStatusBar;
 
-class myFrame : public wxFrame
+class MainWindow : public wxFrame
 {
 public:
-    myFrame();
-    ~myFrame() override;
+    MainWindow();
+    ~MainWindow() override;
 
     // the document operations; each sets the status message on failure
     bool LoadConfig();
@@ -26,7 +26,7 @@ public:
     // starts the program; the status bar says so when it cannot be started
     void Launch(const wxString& program, const std::vector<wxString>& arguments = {});
 
-    myNotebook* GetNotebook() const { return notebook; }
+    PageBook* GetNotebook() const { return notebook; }
     GameSettings& GetSettings() { return settings; }
     const wxFileName& GetConfigPath() const { return configPath; }
 
@@ -56,7 +56,7 @@ private:
 
     // every setting; the pages are views on it
     GameSettings settings;
-    myNotebook* notebook;
+    PageBook* notebook;
     wxMenuBar* menuBar;
     wxStatusBar* statusBar;
     wxFileName configPath;

@@ -1,9 +1,9 @@
-#include "controls/myInput.h"
+#include "controls/TextField.h"
 
 #include "controls/CommonLook.h"
 #include "controls/PageShowFocus.h"
 
-myInput::myInput(wxWindow* parent)
+TextField::TextField(wxWindow* parent)
     : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth),
                  wxTE_RICH)
 {

@@ -4,10 +4,10 @@
 
 #include <wx/combobox.h>
 
-class myCBox : public wxComboBox
+class ChoiceField : public wxComboBox
 {
 public:
-    explicit myCBox(wxWindow* parent);
+    explicit ChoiceField(wxWindow* parent);
 
     // Pages hand on indexes read from files without checking them. An
     // index outside the choices clears the selection, so the box shows

@@ -1,4 +1,4 @@
-#include "controls/myTCtrl.h"
+#include "controls/KeyField.h"
 
 #include <wx/defs.h>
 
@@ -64,27 +64,27 @@ bool IsHeld(const wxKeyEvent& event, int modifier)
 const wchar_t namedCharacters[] = L",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
 }
 
-wxBEGIN_EVENT_TABLE(myTCtrl, wxTextCtrl)
-    EVT_CHAR_HOOK(myTCtrl::OnCharHook)
-    EVT_CHAR(myTCtrl::OnChar)
-    EVT_KEY_DOWN(myTCtrl::OnKeyDown)
-    EVT_KEY_UP(myTCtrl::OnKeyUp)
-    EVT_KILL_FOCUS(myTCtrl::OnKillFocus)
-    EVT_TEXT_PASTE(wxID_ANY, myTCtrl::OnBlockedEdit)
-    EVT_TEXT_CUT(wxID_ANY, myTCtrl::OnBlockedEdit)
-    EVT_MIDDLE_DOWN(myTCtrl::OnBlockedMouse)
-    EVT_RIGHT_DOWN(myTCtrl::OnBlockedMouse)
-    EVT_CONTEXT_MENU(myTCtrl::OnContextMenu)
+wxBEGIN_EVENT_TABLE(KeyField, wxTextCtrl)
+    EVT_CHAR_HOOK(KeyField::OnCharHook)
+    EVT_CHAR(KeyField::OnChar)
+    EVT_KEY_DOWN(KeyField::OnKeyDown)
+    EVT_KEY_UP(KeyField::OnKeyUp)
+    EVT_KILL_FOCUS(KeyField::OnKillFocus)
+    EVT_TEXT_PASTE(wxID_ANY, KeyField::OnBlockedEdit)
+    EVT_TEXT_CUT(wxID_ANY, KeyField::OnBlockedEdit)
+    EVT_MIDDLE_DOWN(KeyField::OnBlockedMouse)
+    EVT_RIGHT_DOWN(KeyField::OnBlockedMouse)
+    EVT_CONTEXT_MENU(KeyField::OnContextMenu)
 wxEND_EVENT_TABLE()
 
-myTCtrl::myTCtrl(wxWindow* parent)
+KeyField::KeyField(wxWindow* parent)
     : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth),
                  wxTE_RICH)
 {
     ApplyFieldLook(this);
 }
 
-wxString myTCtrl::SpecialKeyName(int keyCode)
+wxString KeyField::SpecialKeyName(int keyCode)
 {
     for (const SpecialKey& key : specialKeys)
         if (key.keyCode == keyCode)
@@ -92,7 +92,7 @@ wxString myTCtrl::SpecialKeyName(int keyCode)
     return wxString();
 }
 
-wxString myTCtrl::CharacterKeyName(int character)
+wxString KeyField::CharacterKeyName(int character)
 {
     for (const wchar_t* c = namedCharacters; *c; ++c)
         if (*c == character)
@@ -106,7 +106,7 @@ wxString myTCtrl::CharacterKeyName(int character)
 // Shift-Tab they name nothing, so that the field keeps its binding.
 
 // every key that goes down, before the window's menu shortcuts see it
-void myTCtrl::OnCharHook(wxKeyEvent& event)
+void KeyField::OnCharHook(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
     modifierAlone = IsModifier(key);
@@ -116,7 +116,7 @@ void myTCtrl::OnCharHook(wxKeyEvent& event)
 }
 
 // a key that is no menu shortcut
-void myTCtrl::OnKeyDown(wxKeyEvent& event)
+void KeyField::OnKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
     if (IsModifier(key))
@@ -140,7 +140,7 @@ void myTCtrl::OnKeyDown(wxKeyEvent& event)
     }
 }
 
-void myTCtrl::OnKeyUp(wxKeyEvent& event)
+void KeyField::OnKeyUp(wxKeyEvent& event)
 {
     if (event.GetKeyCode() == heldModifier)
     {
@@ -152,13 +152,13 @@ void myTCtrl::OnKeyUp(wxKeyEvent& event)
 }
 
 // a modifier let go elsewhere is forgotten
-void myTCtrl::OnKillFocus(wxFocusEvent& event)
+void KeyField::OnKillFocus(wxFocusEvent& event)
 {
     heldModifier = 0;
     event.Skip();
 }
 
-void myTCtrl::OnChar(wxKeyEvent& event)
+void KeyField::OnChar(wxKeyEvent& event)
 {
     // never skipped: no character reaches the text control's own editing
     const wxString name = CharacterKeyName(event.GetUnicodeKey());
@@ -170,14 +170,14 @@ void myTCtrl::OnChar(wxKeyEvent& event)
 }
 
 // not skipped: the text control never sees these
-void myTCtrl::OnBlockedEdit(wxClipboardTextEvent&)
+void KeyField::OnBlockedEdit(wxClipboardTextEvent&)
 {
 }
 
-void myTCtrl::OnBlockedMouse(wxMouseEvent&)
+void KeyField::OnBlockedMouse(wxMouseEvent&)
 {
 }
 
-void myTCtrl::OnContextMenu(wxContextMenuEvent&)
+void KeyField::OnContextMenu(wxContextMenuEvent&)
 {
 }

@@ -10,10 +10,10 @@
 
 #include <wx/scrolwin.h>
 
-class myPage : public wxScrolledWindow
+class SettingsPage : public wxScrolledWindow
 {
 public:
-    explicit myPage(wxWindow* parent);
+    explicit SettingsPage(wxWindow* parent);
 
     // creates and lays out the controls once, then shows the settings
     void Build();

@@ -3,16 +3,16 @@
 
 #include <wx/dnd.h>
 
-class myFrame;
+class MainWindow;
 
-class DnDFile : public wxFileDropTarget
+class GameFileDropTarget : public wxFileDropTarget
 {
 public:
     // the frame starts the game and says when it cannot
-    explicit DnDFile(myFrame& frame);
+    explicit GameFileDropTarget(MainWindow& frame);
 
     bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& fileNames) override;
 
 private:
-    myFrame& frame;
+    MainWindow& frame;
 };

@@ -3,8 +3,8 @@
 
 #include <wx/textctrl.h>
 
-class myInput : public wxTextCtrl
+class TextField : public wxTextCtrl
 {
 public:
-    explicit myInput(wxWindow* parent);
+    explicit TextField(wxWindow* parent);
 };

@@ -4,7 +4,7 @@
 
 #include <wx/app.h>
 
-class myApp : public wxApp
+class EditorApp : public wxApp
 {
 public:
     bool OnInit() override;

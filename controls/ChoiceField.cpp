@@ -1,15 +1,15 @@
-#include "controls/myCBox.h"
+#include "controls/ChoiceField.h"
 
 #include "controls/CommonLook.h"
 
-myCBox::myCBox(wxWindow* parent)
+ChoiceField::ChoiceField(wxWindow* parent)
     : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth), 0,
                  nullptr, wxCB_READONLY)
 {
     SetInitialSize(wxSize(fieldWidth, NaturalHeight(this)));
 }
 
-void myCBox::SetSelection(int index)
+void ChoiceField::SetSelection(int index)
 {
     const bool valid = index >= 0 && static_cast<unsigned>(index) < GetCount();
     wxComboBox::SetSelection(valid ? index : wxNOT_FOUND);
@@ -19,7 +19,7 @@ void myCBox::SetSelection(int index)
         ChangeValue(wxString());
 }
 
-void myCBox::FitChoices()
+void ChoiceField::FitChoices()
 {
     FitTextWidth(this, fieldWidth, GetStrings());
 }

@@ -1,4 +1,4 @@
-#include "app/myNotebook.h"
+#include "app/PageBook.h"
 
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
@@ -18,12 +18,12 @@ const wchar_t* const tabTitles[] = {L"基本", L"通信", L"操作", L"試合", 
                                     L"音声", L"画像", L"ジム", L"作戦"};
 }
 
-wxBEGIN_EVENT_TABLE(myNotebook, wxNotebook)
-    EVT_NOTEBOOK_PAGE_CHANGING(wxID_ANY, myNotebook::OnPageChanging)
-    EVT_NOTEBOOK_PAGE_CHANGED(wxID_ANY, myNotebook::OnPageChanged)
+wxBEGIN_EVENT_TABLE(PageBook, wxNotebook)
+    EVT_NOTEBOOK_PAGE_CHANGING(wxID_ANY, PageBook::OnPageChanging)
+    EVT_NOTEBOOK_PAGE_CHANGED(wxID_ANY, PageBook::OnPageChanged)
 wxEND_EVENT_TABLE()
 
-myNotebook::myNotebook(wxWindow* parent, GameSettings& settings,
+PageBook::PageBook(wxWindow* parent, GameSettings& settings,
                        BoxerEditorStarter startBoxerEditor)
     : wxNotebook(parent, 0, wxDefaultPosition, wxDefaultSize, 0, wxString(L"notebook"))
 {
@@ -37,43 +37,43 @@ myNotebook::myNotebook(wxWindow* parent, GameSettings& settings,
     boxerPage = new BoxerPage(this, settings.boxerList, std::move(startBoxerEditor));
     thinkPage = new ThinkPage(this, settings.thinkList);
 
-    const std::vector<myPage*> pages = Pages();
+    const std::vector<SettingsPage*> pages = Pages();
     for (size_t tab = 0; tab < pages.size(); ++tab)
         AddPage(pages[tab], tabTitles[tab]);
 }
 
-void myNotebook::BuildSelectedPage()
+void PageBook::BuildSelectedPage()
 {
     if (GetSelection() != wxNOT_FOUND)
         Pages().at(GetSelection())->Build();
 }
 
-std::vector<myPage*> myNotebook::Pages() const
+std::vector<SettingsPage*> PageBook::Pages() const
 {
     return {basicPage, netPage,    controlPage, matchPage, manipPage,
             audioPage, visualPage, boxerPage,   thinkPage};
 }
 
-void myNotebook::ShowSettings()
+void PageBook::ShowSettings()
 {
-    for (myPage* page : Pages())
+    for (SettingsPage* page : Pages())
         page->ShowSettings();
 }
 
-void myNotebook::StoreEdits()
+void PageBook::StoreEdits()
 {
-    for (myPage* page : Pages())
+    for (SettingsPage* page : Pages())
         page->StoreEdits();
 }
 
-void myNotebook::OnPageChanging(wxBookCtrlEvent& event)
+void PageBook::OnPageChanging(wxBookCtrlEvent& event)
 {
     if (event.GetOldSelection() != wxNOT_FOUND)
         Pages().at(event.GetOldSelection())->StoreEdits();
     event.Skip();
 }
 
-void myNotebook::OnPageChanged(wxBookCtrlEvent& event)
+void PageBook::OnPageChanged(wxBookCtrlEvent& event)
 {
     if (event.GetSelection() != wxNOT_FOUND)
         Pages().at(event.GetSelection())->Build();

@@ -11,10 +11,10 @@
 class wxButton;
 class wxTextCtrl;
 
-class myFileSelect : public wxPanel
+class PathField : public wxPanel
 {
 public:
-    myFileSelect(wxWindow* parent, const wxString& initialText);
+    PathField(wxWindow* parent, const wxString& initialText);
 
     wxString GetPath() const;
     // setting a path from code is not an edit

@@ -3,8 +3,8 @@
 
 #include <wx/stattext.h>
 
-class myLabel : public wxStaticText
+class Caption : public wxStaticText
 {
 public:
-    myLabel(wxWindow* parent, const wxString& text);
+    Caption(wxWindow* parent, const wxString& text);
 };

@@ -1,4 +1,4 @@
-#include "app/myFrame.h"
+#include "app/MainWindow.h"
 
 #include <memory>
 #include <vector>
@@ -14,7 +14,7 @@
 #include "app/MenuId.h"
 #include "app/ProgramLauncher.h"
 #include "app/StatusText.h"
-#include "app/myNotebook.h"
+#include "app/PageBook.h"
 #include "controls/FileDialogRunner.h"
 #include "settings/ConfigDocument.h"
 #include "settings/MachineSpec.h"
@@ -106,31 +106,31 @@ const SpecPreset specPresets[] = {
 // event table
 // ----------------------------------------------------------------------------
 
-wxBEGIN_EVENT_TABLE(myFrame, wxFrame)
-    EVT_MENU(idSave, myFrame::OnSave)
-    EVT_MENU(idSaveAs, myFrame::OnSaveAs)
-    EVT_MENU(idLoad, myFrame::OnLoad)
-    EVT_MENU(idInitialSettings, myFrame::OnInitialSettings)
-    EVT_MENU(idQuitWithoutSaving, myFrame::OnQuitWithoutSaving)
-    EVT_MENU(idExit, myFrame::OnExit)
-    EVT_MENU(wxID_ABOUT, myFrame::OnAbout)
-    EVT_MENU(idSaveAndRun, myFrame::OnSaveAndRun)
-    EVT_MENU(idReplay, myFrame::OnReplay)
-    EVT_MENU(idBoxerEditor, myFrame::OnBoxerEditor)
-    EVT_MENU(idUltraHighSpec, myFrame::OnSpecPreset)
-    EVT_MENU(idHighSpec, myFrame::OnSpecPreset)
-    EVT_MENU(idMiddleSpec, myFrame::OnSpecPreset)
-    EVT_MENU(idLowSpec, myFrame::OnSpecPreset)
-    EVT_MENU(idUltraLowSpec, myFrame::OnSpecPreset)
-    EVT_CLOSE(myFrame::OnCloseWindow)
-    EVT_CHAR_HOOK(myFrame::OnCharHook)
+wxBEGIN_EVENT_TABLE(MainWindow, wxFrame)
+    EVT_MENU(idSave, MainWindow::OnSave)
+    EVT_MENU(idSaveAs, MainWindow::OnSaveAs)
+    EVT_MENU(idLoad, MainWindow::OnLoad)
+    EVT_MENU(idInitialSettings, MainWindow::OnInitialSettings)
+    EVT_MENU(idQuitWithoutSaving, MainWindow::OnQuitWithoutSaving)
+    EVT_MENU(idExit, MainWindow::OnExit)
+    EVT_MENU(wxID_ABOUT, MainWindow::OnAbout)
+    EVT_MENU(idSaveAndRun, MainWindow::OnSaveAndRun)
+    EVT_MENU(idReplay, MainWindow::OnReplay)
+    EVT_MENU(idBoxerEditor, MainWindow::OnBoxerEditor)
+    EVT_MENU(idUltraHighSpec, MainWindow::OnSpecPreset)
+    EVT_MENU(idHighSpec, MainWindow::OnSpecPreset)
+    EVT_MENU(idMiddleSpec, MainWindow::OnSpecPreset)
+    EVT_MENU(idLowSpec, MainWindow::OnSpecPreset)
+    EVT_MENU(idUltraLowSpec, MainWindow::OnSpecPreset)
+    EVT_CLOSE(MainWindow::OnCloseWindow)
+    EVT_CHAR_HOOK(MainWindow::OnCharHook)
 wxEND_EVENT_TABLE()
 
 // ----------------------------------------------------------------------------
 // construction
 // ----------------------------------------------------------------------------
 
-myFrame::myFrame()
+MainWindow::MainWindow()
     : wxFrame(nullptr, wxID_ANY, wxString()),
       notebook(nullptr),
       menuBar(nullptr),
@@ -141,7 +141,7 @@ myFrame::myFrame()
     Centre(wxBOTH);
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
 
-    notebook = new myNotebook(this, settings, [this](const wxString& boxerFile) {
+    notebook = new PageBook(this, settings, [this](const wxString& boxerFile) {
         Launch(boxerEditorProgram, {FileArgument(boxerFile)});
     });
     CreateMenus();
@@ -155,9 +155,9 @@ myFrame::myFrame()
     LayoutControls();
 }
 
-myFrame::~myFrame() = default;
+MainWindow::~MainWindow() = default;
 
-void myFrame::CreateMenus()
+void MainWindow::CreateMenus()
 {
     menuBar = new wxMenuBar;
     statusBar = new wxStatusBar(this, wxID_ANY, 0);
@@ -172,7 +172,7 @@ void myFrame::CreateMenus()
     SetStatusBar(statusBar);
 }
 
-void myFrame::LayoutControls()
+void MainWindow::LayoutControls()
 {
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     sizer->Add(notebook, wxSizerFlags(1).Expand());
@@ -186,7 +186,7 @@ void myFrame::LayoutControls()
 
 // The pages hand their edits back first: a load that stops early keeps
 // them for the steps it did not reach.
-bool myFrame::LoadConfig()
+bool MainWindow::LoadConfig()
 {
     notebook->StoreEdits();
     const std::optional<LoadStep> failure = ConfigDocument::Load(settings, configPath.GetFullPath());
@@ -196,7 +196,7 @@ bool myFrame::LoadConfig()
     return !failure;
 }
 
-bool myFrame::SaveConfig()
+bool MainWindow::SaveConfig()
 {
     notebook->StoreEdits();
     const ConfigDocument::SaveReport report =
@@ -208,7 +208,7 @@ bool myFrame::SaveConfig()
     return report.AllSaved();
 }
 
-bool myFrame::ChooseSavePath()
+bool MainWindow::ChooseSavePath()
 {
     wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
                         settingsFileWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
@@ -226,7 +226,7 @@ bool myFrame::ChooseSavePath()
 // file menu
 // ----------------------------------------------------------------------------
 
-void myFrame::OnSave(wxCommandEvent&)
+void MainWindow::OnSave(wxCommandEvent&)
 {
     const bool namesNothing = configPath.GetPath().empty() && configPath.GetFullName().empty();
     if (namesNothing && !ChooseSavePath())
@@ -235,13 +235,13 @@ void myFrame::OnSave(wxCommandEvent&)
         SetStatusText(StatusText::saved);
 }
 
-void myFrame::OnSaveAs(wxCommandEvent&)
+void MainWindow::OnSaveAs(wxCommandEvent&)
 {
     if (ChooseSavePath() && SaveConfig())
         SetStatusText(StatusText::saved);
 }
 
-void myFrame::OnLoad(wxCommandEvent&)
+void MainWindow::OnLoad(wxCommandEvent&)
 {
     wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
                         settingsFileWildcard, wxFD_OPEN);
@@ -256,24 +256,24 @@ void myFrame::OnLoad(wxCommandEvent&)
         SetStatusText(StatusText::loaded);
 }
 
-void myFrame::OnInitialSettings(wxCommandEvent&)
+void MainWindow::OnInitialSettings(wxCommandEvent&)
 {
     notebook->StoreEdits();
     settings.SetDefaults();
     notebook->ShowSettings();
 }
 
-void myFrame::OnQuitWithoutSaving(wxCommandEvent&)
+void MainWindow::OnQuitWithoutSaving(wxCommandEvent&)
 {
     Destroy();    // the close handler does not run: nothing is saved
 }
 
-void myFrame::OnExit(wxCommandEvent&)
+void MainWindow::OnExit(wxCommandEvent&)
 {
     Close(true);
 }
 
-void myFrame::OnCloseWindow(wxCloseEvent&)
+void MainWindow::OnCloseWindow(wxCloseEvent&)
 {
     // closing always saves to the start-up document, whatever was loaded
     configPath = wxFileName(defaultConfigPath);
@@ -285,7 +285,7 @@ void myFrame::OnCloseWindow(wxCloseEvent&)
 // has let it go, and a text entry keeps Ctrl-A (select all) and Ctrl-X (cut)
 // for itself, the key-capture field every key. So the shortcuts are taken
 // here, before any control sees the key, from the menu items' own labels.
-void myFrame::OnCharHook(wxKeyEvent& event)
+void MainWindow::OnCharHook(wxKeyEvent& event)
 {
     if (wxMenuItem* item = ItemWithShortcut(*menuBar, event))
         ProcessCommand(item);
@@ -297,14 +297,14 @@ void myFrame::OnCharHook(wxKeyEvent& event)
 // run menu
 // ----------------------------------------------------------------------------
 
-void myFrame::OnSaveAndRun(wxCommandEvent&)
+void MainWindow::OnSaveAndRun(wxCommandEvent&)
 {
     configPath = wxFileName(defaultConfigPath);
     SaveConfig();    // the game starts even when the save failed
     Launch(gameProgram);
 }
 
-void myFrame::OnReplay(wxCommandEvent&)
+void MainWindow::OnReplay(wxCommandEvent&)
 {
     wxFileDialog dialog(this, wxString(L"リプレイファイル"), wxString(), wxString(),
                         wxString(L"リプレイ (*.rep)|*.rep"), wxFD_OPEN);
@@ -314,12 +314,12 @@ void myFrame::OnReplay(wxCommandEvent&)
         Launch(gameProgram, {FileArgument(choice.path)});
 }
 
-void myFrame::OnBoxerEditor(wxCommandEvent&)
+void MainWindow::OnBoxerEditor(wxCommandEvent&)
 {
     Launch(boxerEditorProgram);
 }
 
-void myFrame::Launch(const wxString& program, const std::vector<wxString>& arguments)
+void MainWindow::Launch(const wxString& program, const std::vector<wxString>& arguments)
 {
     if (!StartProgram(program, arguments))
         SetStatusText(CannotStartText(program));
@@ -329,7 +329,7 @@ void myFrame::Launch(const wxString& program, const std::vector<wxString>& argum
 // machine-spec menu and help
 // ----------------------------------------------------------------------------
 
-void myFrame::OnSpecPreset(wxCommandEvent& event)
+void MainWindow::OnSpecPreset(wxCommandEvent& event)
 {
     notebook->StoreEdits();
     for (const SpecPreset& preset : specPresets)
@@ -338,7 +338,7 @@ void myFrame::OnSpecPreset(wxCommandEvent& event)
     notebook->ShowSettings();
 }
 
-void myFrame::OnAbout(wxCommandEvent&)
+void MainWindow::OnAbout(wxCommandEvent&)
 {
     wxMessageBox(WindowTitle(), wxString(L"このプログラムについて"), wxOK | wxICON_INFORMATION,
                  this);

@@ -1,14 +1,14 @@
-#include "app/DnDFile.h"
+#include "app/GameFileDropTarget.h"
 
 #include "app/ProgramLauncher.h"
-#include "app/myFrame.h"
+#include "app/MainWindow.h"
 
-DnDFile::DnDFile(myFrame& frame)
+GameFileDropTarget::GameFileDropTarget(MainWindow& frame)
     : frame(frame)
 {
 }
 
-bool DnDFile::OnDropFiles(wxCoord, wxCoord, const wxArrayString& fileNames)
+bool GameFileDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& fileNames)
 {
     // only the first file counts, handed to the game between double quotes
     if (!fileNames.empty())

@@ -8,10 +8,10 @@
 
 #include <wx/textctrl.h>
 
-class myTCtrl : public wxTextCtrl
+class KeyField : public wxTextCtrl
 {
 public:
-    explicit myTCtrl(wxWindow* parent);
+    explicit KeyField(wxWindow* parent);
 
     // the name a key-down event gives, or an empty string when the key is
     // named at the character stage or not at all

@@ -1,8 +1,8 @@
-#include "controls/myLabel.h"
+#include "controls/Caption.h"
 
 #include "controls/CommonLook.h"
 
-myLabel::myLabel(wxWindow* parent, const wxString& text)
+Caption::Caption(wxWindow* parent, const wxString& text)
     : wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, CreationSize(captionWidth),
                    wxALIGN_CENTRE | wxST_NO_AUTORESIZE)
 {

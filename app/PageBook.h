@@ -11,7 +11,7 @@
 #include "pages/BoxerPage.h"
 
 struct GameSettings;
-class myPage;
+class SettingsPage;
 class BasicPage;
 class NetPage;
 class ControlPage;
@@ -21,14 +21,14 @@ class AudioPage;
 class VisualPage;
 class ThinkPage;
 
-class myNotebook : public wxNotebook
+class PageBook : public wxNotebook
 {
 public:
     // the gym page's buttons open a boxer file with startBoxerEditor
-    myNotebook(wxWindow* parent, GameSettings& settings, BoxerEditorStarter startBoxerEditor);
+    PageBook(wxWindow* parent, GameSettings& settings, BoxerEditorStarter startBoxerEditor);
 
     // in tab order
-    std::vector<myPage*> Pages() const;
+    std::vector<SettingsPage*> Pages() const;
 
     // builds the page of the selected tab, if it is not built yet
     void BuildSelectedPage();

@@ -1,8 +1,8 @@
-#include "controls/myButton.h"
+#include "controls/CaptionButton.h"
 
 #include "controls/CommonLook.h"
 
-myButton::myButton(wxWindow* parent, const wxString& label)
+CaptionButton::CaptionButton(wxWindow* parent, const wxString& label)
     : wxButton(parent, wxID_ANY, label, wxDefaultPosition, CreationSize(captionWidth),
                wxALIGN_CENTRE)
 {

@@ -1,4 +1,4 @@
-#include "controls/mySlider.h"
+#include "controls/NumberField.h"
 
 #include <algorithm>
 #include <wx/sizer.h>
@@ -23,24 +23,24 @@ const int sliderWidth = 100;
 // event table
 // ----------------------------------------------------------------------------
 
-wxBEGIN_EVENT_TABLE(mySlider, wxPanel)
-    EVT_SLIDER(sliderId, mySlider::OnSliderUpdated)
-    EVT_TEXT_ENTER(spinId, mySlider::OnSpinEnter)
-    EVT_SPINCTRL(spinId, mySlider::OnSpinUpdated)
+wxBEGIN_EVENT_TABLE(NumberField, wxPanel)
+    EVT_SLIDER(sliderId, NumberField::OnSliderUpdated)
+    EVT_TEXT_ENTER(spinId, NumberField::OnSpinEnter)
+    EVT_SPINCTRL(spinId, NumberField::OnSpinUpdated)
 wxEND_EVENT_TABLE()
 
 // ----------------------------------------------------------------------------
 // construction
 // ----------------------------------------------------------------------------
 
-mySlider::mySlider(wxWindow* parent, int min, int max, int step)
+NumberField::NumberField(wxWindow* parent, int min, int max, int step)
     : wxPanel(parent, wxID_ANY)
 {
     CreateControls(min, max, step);
     LayoutControls();
 }
 
-void mySlider::CreateControls(int min, int max, int step)
+void NumberField::CreateControls(int min, int max, int step)
 {
     SetInitialSize(wxSize(fieldWidth, -1));
     // Created at 0 straight into its range, the slider clamps 0 as it would
@@ -65,7 +65,7 @@ void mySlider::CreateControls(int min, int max, int step)
     slider->SetInitialSize(wxSize(sliderWidth, NaturalHeight(slider)));
 }
 
-void mySlider::LayoutControls()
+void NumberField::LayoutControls()
 {
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     const wxSizerFlags flags = wxSizerFlags(0).CentreVertical();
@@ -80,14 +80,14 @@ void mySlider::LayoutControls()
 // value
 // ----------------------------------------------------------------------------
 
-void mySlider::SetValue(int value)
+void NumberField::SetValue(int value)
 {
     value = std::clamp(value, spinCtrl->GetMin(), spinCtrl->GetMax());
     spinCtrl->SetValue(value);
     slider->SetValue(value);
 }
 
-int mySlider::GetValue() const
+int NumberField::GetValue() const
 {
     return spinCtrl->GetValue();
 }
@@ -96,19 +96,19 @@ int mySlider::GetValue() const
 // handlers: each copies one control into the other and lets the event go on
 // ----------------------------------------------------------------------------
 
-void mySlider::OnSliderUpdated(wxCommandEvent& event)
+void NumberField::OnSliderUpdated(wxCommandEvent& event)
 {
     spinCtrl->SetValue(slider->GetValue());
     event.Skip();
 }
 
-void mySlider::OnSpinEnter(wxCommandEvent& event)
+void NumberField::OnSpinEnter(wxCommandEvent& event)
 {
     slider->SetValue(spinCtrl->GetValue());
     event.Skip();
 }
 
-void mySlider::OnSpinUpdated(wxSpinEvent& event)
+void NumberField::OnSpinUpdated(wxSpinEvent& event)
 {
     slider->SetValue(spinCtrl->GetValue());
     event.Skip();

@@ -9,10 +9,10 @@ class wxSlider;
 class wxSpinCtrl;
 class wxSpinEvent;
 
-class mySlider : public wxPanel
+class NumberField : public wxPanel
 {
 public:
-    mySlider(wxWindow* parent, int min, int max, int step);
+    NumberField(wxWindow* parent, int min, int max, int step);
 
     // A value outside the range is held at the nearest end, in both controls.
     void SetValue(int value);

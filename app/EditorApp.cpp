@@ -1,0 +1,13 @@
+#include "app/EditorApp.h"
+
+#include "app/GameFileDropTarget.h"
+#include "app/MainWindow.h"
+
+bool EditorApp::OnInit()
+{
+    // the program reads no arguments of its own, so wxApp's parsing is skipped
+    auto* frame = new MainWindow;
+    frame->SetDropTarget(new GameFileDropTarget(*frame));    // the frame owns it
+    frame->Show(true);
+    return true;
+}
