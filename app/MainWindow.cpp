@@ -149,7 +149,7 @@ MainWindow::MainWindow()
     // without a readable config.txt the editor starts from the initial
     // settings, so that closing it writes a working game directory
     if (!LoadConfig() && !wxFileName::IsFileReadable(defaultConfigPath))
-        settings.SetDefaults();
+        ConfigDocument::Reset(settings);
     // built once the settings are read, so that it is filled only once
     notebook->BuildSelectedPage();
     LayoutControls();
@@ -259,7 +259,7 @@ void MainWindow::OnLoad(wxCommandEvent&)
 void MainWindow::OnInitialSettings(wxCommandEvent&)
 {
     notebook->StoreEdits();
-    settings.SetDefaults();
+    ConfigDocument::Reset(settings);
     notebook->ShowSettings();
 }
 

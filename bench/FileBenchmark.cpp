@@ -85,7 +85,7 @@ bool MakeGame()
     fs::copy(RINGVALD_SAMPLE_GAME, game.dir, fs::copy_options::recursive);
     fs::current_path(game.dir);
 
-    game.settings.SetDefaults();    // reads the sample's font, gym and think lists
+    ConfigDocument::Reset(game.settings);    // reads the sample's font, gym and think lists
     if (!ConfigDocument::Save(game.settings, configPath))
         return false;
 

@@ -253,7 +253,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // the initial settings read the default font, gym and think lists
     GameSettings settings;
-    settings.SetDefaults();
+    ConfigDocument::Reset(settings);
     ConfigDocument::Load(settings, configPath);
     const std::vector<std::string> listPaths = ListPaths(settings);
     for (const std::string& path : listPaths)

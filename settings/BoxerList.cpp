@@ -39,7 +39,6 @@ void BoxerList::SetDefaults()
 {
     path = defaultPath;
     members.SetDefaults();
-    ReadFile();
 }
 
 void BoxerList::Write(wxTextOutputStream& out) const

@@ -13,9 +13,10 @@ public:
     static constexpr int partnerCount = 2;
     static constexpr int partnerValueCount = 9;
 
-    // the default path and free members, then whatever the default list
-    // holds; without it the members stay free
+    // the default path and free members; the contents of the default list
+    // file are read by ConfigDocument::Reset
     void SetDefaults() override;
+    bool DefaultsInFile() const override { return true; }
     void Write(wxTextOutputStream& out) const override;
     // the sparring values are the value lines after the paths the count
     // names, whatever those lines hold

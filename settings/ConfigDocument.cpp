@@ -1,6 +1,5 @@
 #include "settings/ConfigDocument.h"
 
-#include <functional>
 #include <wx/filefn.h>
 #include <wx/txtstrm.h>
 
@@ -33,8 +32,7 @@ void WriteDocument(const GameSettings& settings, wxTextOutputStream& out)
     WriteLine(out, wxString::Format(L"#Config File for %s", gameRelease));
     WriteLine(out, wxString(L"#made by ") + WindowTitle());
 
-    for (const SettingSection* section :
-         {&settings.basic, &settings.net, &settings.control, &settings.match, &settings.manip})
+    for (const SettingSection* section : settings.Sections())
         section->Write(out);
 
     WriteLine(out, wxString());
@@ -111,6 +109,21 @@ ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings,
     return report;
 }
 
+void ConfigDocument::ResetList(ListFile& list)
+{
+    list.SetDefaults();
+    if (list.DefaultsInFile())
+        list.ReadFile();
+}
+
+void ConfigDocument::Reset(GameSettings& settings)
+{
+    for (SettingSection* section : settings.Sections())
+        section->SetDefaults();
+    for (ListFile* list : settings.Lists())
+        ResetList(*list);
+}
+
 std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxString& path)
 {
     TextFileReader document(path);
@@ -118,51 +131,31 @@ std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxStr
         return LoadStep::openDocument;
     wxTextInputStream& in = document.Stream();
 
-    const auto readPath = [&in](ListFile& list) {
-        list.ReadPath(in);
-        return true;    // an unusable path fails when its list is read
-    };
+    const std::vector<SettingSection*> sections = settings.Sections();
+    const std::vector<ListFile*> lists = settings.Lists();
+    // a list file that cannot be read gets the list's initial entries; its
+    // path stays as the document names it
     const auto readFile = [](ListFile& list) {
         if (list.ReadFile())
             return true;
         const wxString path = list.path;
-        list.SetDefaults();
+        ResetList(list);
         list.path = path;
         return false;
     };
-    const auto readSection = [&in](SettingSection& section) {
-        section.Read(in);
-        return true;    // every value is accepted
-    };
-    struct Step
-    {
-        LoadStep step;
-        std::function<bool()> read;
-    };
-    const Step steps[] = {
-        {LoadStep::basicSection, [&] { return readSection(settings.basic); }},
-        {LoadStep::netSection, [&] { return readSection(settings.net); }},
-        {LoadStep::controlSection, [&] { return readSection(settings.control); }},
-        {LoadStep::matchSection, [&] { return readSection(settings.match); }},
-        {LoadStep::manipSection, [&] { return readSection(settings.manip); }},
-        {LoadStep::replayListPath, [&] { return readPath(settings.replayList); }},
-        {LoadStep::replayListFile, [&] { return readFile(settings.replayList); }},
-        {LoadStep::fontListPath, [&] { return readPath(settings.fontList); }},
-        {LoadStep::fontListFile, [&] { return readFile(settings.fontList); }},
-        {LoadStep::imageListPath, [&] { return readPath(settings.imageList); }},
-        {LoadStep::bgmListPath, [&] { return readPath(settings.bgmList); }},
-        {LoadStep::bgmListFile, [&] { return readFile(settings.bgmList); }},
-        {LoadStep::imageListFile, [&] { return readFile(settings.imageList); }},
-        {LoadStep::seListPath, [&] { return readPath(settings.seList); }},
-        {LoadStep::seListFile, [&] { return readFile(settings.seList); }},
-        {LoadStep::dataListPath, [&] { return readPath(settings.boxerList); }},
-        {LoadStep::dataListFile, [&] { return readFile(settings.boxerList); }},
-        {LoadStep::thinkListPath, [&] { return readPath(settings.thinkList); }},
-        {LoadStep::thinkListFile, [&] { return readFile(settings.thinkList); }},
-    };
     std::optional<LoadStep> failed;
-    for (const Step& step : steps)
-        if (!step.read() && !failed)
-            failed = step.step;
+    for (const LoadStepPart& part : LoadSteps())
+    {
+        bool read = true;    // every value is accepted; an unusable path fails when its list is read
+        switch (part.kind)
+        {
+        case LoadStepPart::document: break;    // opened above
+        case LoadStepPart::section: sections.at(part.index)->Read(in); break;
+        case LoadStepPart::listPath: lists.at(part.index)->ReadPath(in); break;
+        case LoadStepPart::listFile: read = readFile(*lists.at(part.index)); break;
+        }
+        if (!read && !failed)
+            failed = part.step;
+    }
     return failed;
 }

@@ -11,6 +11,7 @@
 #include "settings/LoadStep.h"
 
 struct GameSettings;
+class ListFile;
 
 namespace ConfigDocument
 {
@@ -51,6 +52,13 @@ SaveReport Save(const GameSettings& settings, const wxString& path);
 
 // the document's bytes as Save writes them
 std::string Bytes(const GameSettings& settings);
+
+// The initial settings: what the declarations hold, and for the lists that
+// take their contents from their default list file (fonts, gym members,
+// think files) what that file holds; where it cannot be read, they stay as
+// the list's SetDefaults left them (the fonts keep their values).
+void Reset(GameSettings& settings);
+void ResetList(ListFile& list);
 
 // Reads the document and the list files it names, in the 20 steps of
 // LoadStep, and returns the first step that failed. Only a document that

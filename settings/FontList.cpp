@@ -1,5 +1,6 @@
 #include "settings/FontList.h"
 
+#include "settings/InterleavedRows.h"
 #include "settings/ValueLine.h"
 
 namespace
@@ -34,30 +35,18 @@ FontList::FontList()
 void FontList::SetDefaults()
 {
     path = defaultPath;
-    ReadFile();
 }
 
 void FontList::Write(wxTextOutputStream& out) const
 {
     WriteLine(out, L"#Config File for Fonts");
     WriteLine(out, wxString());
-    for (size_t font = 0; font < fontCount; ++font)
-    {
-        WriteLine(out, paths.Row(font).comment);
-        WriteTextValue(out, paths.Path(font));
-        for (const wxString& comment : sizes.At(font).comments)
-            WriteLine(out, comment);
-        WriteIntValue(out, sizes.Number(font));
-    }
+    WriteInterleaved(out, fontCount, paths, sizes);
     WriteEndOfFile(out);
 }
 
 // a size goes in through its range, as its slider would hold it
 void FontList::Read(wxTextInputStream& in)
 {
-    for (size_t font = 0; font < fontCount; ++font)
-    {
-        paths.SetPath(font, ReadTextValue(in));
-        sizes.SetNumber(font, ReadIntValue(in));
-    }
+    ReadInterleaved(in, fontCount, paths, sizes);
 }

@@ -12,9 +12,10 @@ class FontList : public ListFile
 public:
     FontList();
 
-    // the default path, then whatever the default list holds; without it
-    // the fonts keep their values
+    // the default path; the contents of the default list file are read
+    // by ConfigDocument::Reset
     void SetDefaults() override;
+    bool DefaultsInFile() const override { return true; }
     void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return paths; }

@@ -1,7 +1,5 @@
 #include "settings/GameCheck.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -11,6 +9,9 @@
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
+#include "settings/TextFileReader.h"
+#include "settings/Utf8InputStream.h"
+#include "settings/ValueLine.h"
 
 namespace
 {
@@ -19,12 +20,9 @@ const wchar_t configPath[] = L"config.txt";
 // the file the step reads: config.txt, or the list whose path or file it is
 wxString FileOfStep(const GameSettings& settings, LoadStep step)
 {
-    const int listSteps[][2] = {{7, 8}, {9, 10}, {11, 14}, {12, 13}, {15, 16}, {17, 18}, {19, 20}};
-    const std::vector<const ListFile*> lists = settings.Lists();
-    for (size_t list = 0; list < lists.size(); ++list)
-        for (int listStep : listSteps[list])
-            if (static_cast<int>(step) == listStep)
-                return lists[list]->path;
+    const LoadStepPart& part = PartOf(step);
+    if (part.kind == LoadStepPart::listPath || part.kind == LoadStepPart::listFile)
+        return settings.Lists().at(part.index)->path;
     return configPath;
 }
 
@@ -32,53 +30,36 @@ wxString FileOfStep(const GameSettings& settings, LoadStep step)
 // values written otherwise than read
 // ----------------------------------------------------------------------------
 
-struct ValueLine
+// the value lines of a file as the editor reads it; none of a file it cannot read
+std::vector<NumberedLine> ValueLinesOfFile(const wxString& path)
 {
-    int number;    // from 1
-    std::string text;
-};
-
-// The value lines of a file's bytes: neither empty nor a comment. Lines end
-// at a line feed, a carriage return, or both, as the reader takes them.
-std::vector<ValueLine> ValueLines(const std::string& bytes)
-{
-    std::vector<ValueLine> values;
-    int number = 1;
-    size_t start = 0;
-    while (start < bytes.size())
-    {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        if (end > start && bytes[start] != '#')
-            values.push_back({number, bytes.substr(start, end - start)});
-        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        ++number;
-    }
-    return values;
+    TextFileReader file(GameFilePath(path));
+    return file.IsOpened() ? ReadNumberedValueLines(file.Stream()) : std::vector<NumberedLine>();
 }
 
-std::string FileBytes(const wxString& path)
+// the value lines of the bytes a save would write, read back the same way
+std::vector<NumberedLine> ValueLinesOfBytes(std::string bytes)
 {
-    std::ifstream file(GamePath::ToBytes(GameFilePath(path)), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    TextFileReader written(TextFileReader::InMemory(), std::move(bytes));
+    return ReadNumberedValueLines(written.Stream());
 }
 
-// a value as the finding shows it: quoted, cut when long
-wxString Shown(const std::string& text)
+// a value as the finding shows it: quoted, cut when long, a byte that is not
+// UTF-8 as \xNN
+wxString Shown(const wxString& text)
 {
-    const size_t shownBytes = 60;
-    wxString shown = wxString::FromUTF8(text.substr(0, shownBytes));
-    if (shown.empty() && !text.empty())
-        shown = wxString(text.substr(0, shownBytes).c_str(), wxConvISO8859_1);
-    return L"\"" + shown + (text.size() > shownBytes ? L"...\"" : L"\"");
+    const size_t shownCharacters = 60;
+    wxString shown;
+    for (wxUniChar c : text.Left(shownCharacters))
+        shown += Utf8InputStream::IsCarriedByte(c)
+                     ? wxString::Format(L"\\x%02X", c.GetValue() & 0xFFu) : wxString(c);
+    return L"\"" + shown + (text.length() > shownCharacters ? L"...\"" : L"\"");
 }
 
-void CompareValues(const wxString& file, const std::string& read, const std::string& written,
-                   std::vector<Finding>& findings)
+void CompareValues(const wxString& file, const std::string& written, std::vector<Finding>& findings)
 {
-    const std::vector<ValueLine> before = ValueLines(read);
-    const std::vector<ValueLine> after = ValueLines(written);
+    const std::vector<NumberedLine> before = ValueLinesOfFile(file);
+    const std::vector<NumberedLine> after = ValueLinesOfBytes(written);
     for (size_t k = 0; k < before.size() || k < after.size(); ++k)
     {
         if (k >= after.size())
@@ -118,7 +99,7 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
     if (stop == LoadStep::openDocument)
         return findings;
 
-    CompareValues(configPath, FileBytes(configPath), ConfigDocument::Bytes(settings), findings);
+    CompareValues(configPath, ConfigDocument::Bytes(settings), findings);
     const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
     for (size_t index = 0; index < lists.size(); ++index)
     {
@@ -127,7 +108,7 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
             continue;
         // a list the save refuses is not written at all (see below)
         if (ConfigDocument::PlaceOf(settings, index, configPath) == ConfigDocument::ListPlace::fits)
-            CompareValues(list->path, FileBytes(list->path), list->Bytes(), findings);
+            CompareValues(list->path, list->Bytes(), findings);
         const SlotList& files = list->Files();
         for (size_t slot = 0; slot < files.Size(); ++slot)
             if (!files.Path(slot).empty() && !GameFileExists(files.Path(slot)))

@@ -20,18 +20,20 @@ GameSettings::GameSettings()
 
 void GameSettings::SetDefaults()
 {
-    basic.SetDefaults();
-    net.SetDefaults();
-    control.SetDefaults();
-    match.SetDefaults();
-    replayList.SetDefaults();
-    manip.SetDefaults();
-    bgmList.SetDefaults();
-    seList.SetDefaults();
-    imageList.SetDefaults();
-    fontList.SetDefaults();
-    boxerList.SetDefaults();
-    thinkList.SetDefaults();
+    for (SettingSection* section : Sections())
+        section->SetDefaults();
+    for (ListFile* list : Lists())
+        list->SetDefaults();
+}
+
+std::vector<SettingSection*> GameSettings::Sections()
+{
+    return {&basic, &net, &control, &match, &manip};
+}
+
+std::vector<const SettingSection*> GameSettings::Sections() const
+{
+    return {&basic, &net, &control, &match, &manip};
 }
 
 std::vector<ListFile*> GameSettings::Lists()

@@ -19,9 +19,13 @@ struct GameSettings
     // key names, paths ".\"
     GameSettings();
 
-    // the initial settings, in tab order (the font, boxer data and think
-    // lists take theirs from their default list files)
+    // the initial settings that the declarations hold; no file is read
+    // (ConfigDocument::Reset adds what the default list files hold)
     void SetDefaults();
+
+    // the five sections of config.txt, in the order of the document
+    std::vector<SettingSection*> Sections();
+    std::vector<const SettingSection*> Sections() const;
 
     // the order of their paths in config.txt, and of saving them: replay,
     // font, image, music, sound effect, boxer data, think

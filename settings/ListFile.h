@@ -16,9 +16,12 @@ public:
     explicit ListFile(const wxString& defaultPath);
     virtual ~ListFile() = default;
 
-    // the path to its default, the contents to theirs (some lists take
-    // them from the default list file itself)
+    // the path to its default, the contents to what the declarations hold;
+    // no file is read
     virtual void SetDefaults() = 0;
+    // Some lists have no initial contents of their own: they take them from
+    // the default list file (ConfigDocument::Reset reads it).
+    virtual bool DefaultsInFile() const { return false; }
 
     // the whole file, from its first line to the end marker
     virtual void Write(wxTextOutputStream& out) const = 0;

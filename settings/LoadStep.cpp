@@ -8,48 +8,85 @@ struct StepText
     const wchar_t* gloss;
 };
 
-// by the part of the settings a step reads
-const StepText cannotOpen = {cannotOpenText, L"cannot open the file"};
-const StepText basic = {L"基本設定が異常です", L"basic settings are invalid"};
-const StepText net = {L"通信設定が異常です", L"communication settings are invalid"};
-const StepText control = {L"操作設定が異常です", L"control settings are invalid"};
-const StepText match = {L"試合設定が異常です", L"match settings are invalid"};
-const StepText manip = {L"補整設定が異常です", L"handicap settings are invalid"};
-const StepText replay = {L"リプレイ設定ファイルが異常です", L"replay settings file is invalid"};
-const StepText font = {L"フォント設定ファイルが異常です", L"font settings file is invalid"};
-const StepText image = {L"画像設定ファイルが異常です", L"image settings file is invalid"};
-const StepText bgm = {L"BGM設定ファイルが異常です", L"BGM settings file is invalid"};
-const StepText se = {L"効果音設定ファイルが異常です", L"sound-effect settings file is invalid"};
-const StepText data = {L"データ設定ファイルが異常です", L"data settings file is invalid"};
-const StepText think = {L"作戦設定ファイルが異常です", L"strategy settings file is invalid"};
+const StepText documentText = {cannotOpenText, L"cannot open the file"};
+
+// by the place of the section in GameSettings::Sections
+const StepText sectionTexts[] = {
+    {L"基本設定が異常です", L"basic settings are invalid"},
+    {L"通信設定が異常です", L"communication settings are invalid"},
+    {L"操作設定が異常です", L"control settings are invalid"},
+    {L"試合設定が異常です", L"match settings are invalid"},
+    {L"補整設定が異常です", L"handicap settings are invalid"},
+};
+
+// by the place of the list in GameSettings::Lists
+const StepText listTexts[] = {
+    {L"リプレイ設定ファイルが異常です", L"replay settings file is invalid"},
+    {L"フォント設定ファイルが異常です", L"font settings file is invalid"},
+    {L"画像設定ファイルが異常です", L"image settings file is invalid"},
+    {L"BGM設定ファイルが異常です", L"BGM settings file is invalid"},
+    {L"効果音設定ファイルが異常です", L"sound-effect settings file is invalid"},
+    {L"データ設定ファイルが異常です", L"data settings file is invalid"},
+    {L"作戦設定ファイルが異常です", L"strategy settings file is invalid"},
+};
+
+enum List : std::size_t
+{
+    replay,
+    font,
+    image,
+    bgm,
+    se,
+    data,
+    think
+};
 
 const StepText& TextOf(LoadStep step)
 {
-    switch (step)
+    const LoadStepPart& part = PartOf(step);
+    switch (part.kind)
     {
-    case LoadStep::openDocument: return cannotOpen;
-    case LoadStep::basicSection: return basic;
-    case LoadStep::netSection: return net;
-    case LoadStep::controlSection: return control;
-    case LoadStep::matchSection: return match;
-    case LoadStep::manipSection: return manip;
-    case LoadStep::replayListPath:
-    case LoadStep::replayListFile: return replay;
-    case LoadStep::fontListPath:
-    case LoadStep::fontListFile: return font;
-    case LoadStep::imageListPath:
-    case LoadStep::imageListFile: return image;
-    case LoadStep::bgmListPath:
-    case LoadStep::bgmListFile: return bgm;
-    case LoadStep::seListPath:
-    case LoadStep::seListFile: return se;
-    case LoadStep::dataListPath:
-    case LoadStep::dataListFile: return data;
-    case LoadStep::thinkListPath:
-    case LoadStep::thinkListFile: return think;
+    case LoadStepPart::document: return documentText;
+    case LoadStepPart::section: return sectionTexts[part.index];
+    case LoadStepPart::listPath:
+    case LoadStepPart::listFile: return listTexts[part.index];
     }
-    return cannotOpen;
+    return documentText;
 }
+}
+
+const std::vector<LoadStepPart>& LoadSteps()
+{
+    using Part = LoadStepPart;
+    static const std::vector<LoadStepPart> steps = {
+        {LoadStep::openDocument, Part::document, 0},
+        {LoadStep::basicSection, Part::section, 0},
+        {LoadStep::netSection, Part::section, 1},
+        {LoadStep::controlSection, Part::section, 2},
+        {LoadStep::matchSection, Part::section, 3},
+        {LoadStep::manipSection, Part::section, 4},
+        {LoadStep::replayListPath, Part::listPath, replay},
+        {LoadStep::replayListFile, Part::listFile, replay},
+        {LoadStep::fontListPath, Part::listPath, font},
+        {LoadStep::fontListFile, Part::listFile, font},
+        {LoadStep::imageListPath, Part::listPath, image},
+        {LoadStep::bgmListPath, Part::listPath, bgm},
+        {LoadStep::bgmListFile, Part::listFile, bgm},
+        {LoadStep::imageListFile, Part::listFile, image},
+        {LoadStep::seListPath, Part::listPath, se},
+        {LoadStep::seListFile, Part::listFile, se},
+        {LoadStep::dataListPath, Part::listPath, data},
+        {LoadStep::dataListFile, Part::listFile, data},
+        {LoadStep::thinkListPath, Part::listPath, think},
+        {LoadStep::thinkListFile, Part::listFile, think},
+    };
+    return steps;
+}
+
+// the steps are numbered from 1 in the order they are taken
+const LoadStepPart& PartOf(LoadStep step)
+{
+    return LoadSteps().at(static_cast<size_t>(step) - 1);
 }
 
 const wchar_t* LoadStepMessage(LoadStep step)

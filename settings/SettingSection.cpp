@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "settings/InterleavedRows.h"
 #include "settings/ValueLine.h"
 
 SettingSection::SettingSection(std::vector<SettingGroup> groups, std::vector<Setting> settings)
@@ -24,32 +25,36 @@ void SettingSection::SetDefaults()
 
 void SettingSection::Write(wxTextOutputStream& out) const
 {
-    for (size_t row = 0; row < settings.size(); ++row)
-    {
-        const Setting& setting = settings[row];
-        for (const wxString& comment : setting.comments)
-            WriteLine(out, comment);
-        if (setting.HoldsText())
-            WriteTextValue(out, texts[row]);
-        else if (setting.indexToFile)
-            WriteIntValue(out, setting.indexToFile(numbers[row]));
-        else
-            WriteIntValue(out, numbers[row]);
-    }
+    WriteInterleaved(out, Size(), *this);
 }
 
 void SettingSection::Read(wxTextInputStream& in)
 {
-    for (size_t row = 0; row < settings.size(); ++row)
-    {
-        const Setting& setting = settings[row];
-        if (setting.HoldsText())
-            SetText(row, ReadTextValue(in));
-        else if (setting.fileToIndex)
-            SetNumber(row, setting.fileToIndex(ReadIntValue(in)));
-        else
-            SetNumber(row, ReadIntValue(in));
-    }
+    ReadInterleaved(in, Size(), *this);
+}
+
+void SettingSection::WriteRow(wxTextOutputStream& out, size_t row) const
+{
+    const Setting& setting = settings.at(row);
+    for (const wxString& comment : setting.comments)
+        WriteLine(out, comment);
+    if (setting.HoldsText())
+        WriteTextValue(out, texts[row]);
+    else if (setting.indexToFile)
+        WriteIntValue(out, setting.indexToFile(numbers[row]));
+    else
+        WriteIntValue(out, numbers[row]);
+}
+
+void SettingSection::ReadRow(wxTextInputStream& in, size_t row)
+{
+    const Setting& setting = settings.at(row);
+    if (setting.HoldsText())
+        SetText(row, ReadTextValue(in));
+    else if (setting.fileToIndex)
+        SetNumber(row, setting.fileToIndex(ReadIntValue(in)));
+    else
+        SetNumber(row, ReadIntValue(in));
 }
 
 wxString SettingSection::Description(size_t row) const

@@ -32,6 +32,9 @@ public:
     void Write(wxTextOutputStream& out) const;
     // one value line per setting, in order; every value is accepted
     void Read(wxTextInputStream& in);
+    // one setting: its comment lines and its value line
+    void WriteRow(wxTextOutputStream& out, size_t row) const;
+    void ReadRow(wxTextInputStream& in, size_t row);
 
     size_t Size() const { return settings.size(); }
     const Setting& At(size_t row) const { return settings.at(row); }

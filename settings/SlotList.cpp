@@ -2,6 +2,7 @@
 
 #include <wx/txtstrm.h>
 
+#include "settings/InterleavedRows.h"
 #include "settings/ValueLine.h"
 
 std::vector<SlotRow> NumberedRows(const wxString& captionFormat, size_t count,
@@ -30,17 +31,23 @@ void SlotList::SetDefaults()
 
 void SlotList::WriteFixed(wxTextOutputStream& out) const
 {
-    for (size_t slot = 0; slot < rows.size(); ++slot)
-    {
-        WriteLine(out, rows[slot].comment);
-        WriteTextValue(out, paths[slot]);
-    }
+    WriteInterleaved(out, Size(), *this);
 }
 
 void SlotList::ReadFixed(wxTextInputStream& in)
 {
-    for (wxString& path : paths)
-        path = ReadTextValue(in);
+    ReadInterleaved(in, Size(), *this);
+}
+
+void SlotList::WriteRow(wxTextOutputStream& out, size_t slot) const
+{
+    WriteLine(out, rows.at(slot).comment);
+    WriteTextValue(out, paths.at(slot));
+}
+
+void SlotList::ReadRow(wxTextInputStream& in, size_t slot)
+{
+    paths.at(slot) = ReadTextValue(in);
 }
 
 void SlotList::WriteCounted(wxTextOutputStream& out, const wxString& countComment,

@@ -40,6 +40,9 @@ public:
     // keeps its place, see WriteTextValue).
     void WriteFixed(wxTextOutputStream& out) const;
     void ReadFixed(wxTextInputStream& in);
+    // one slot of a list of fixed slots: its comment line, then its path
+    void WriteRow(wxTextOutputStream& out, size_t slot) const;
+    void ReadRow(wxTextInputStream& in, size_t slot);
 
     // A counted list: the count comment, the number of used slots (non-empty
     // paths) and an empty line, then only the used slots, in slot order and

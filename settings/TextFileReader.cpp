@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wx/mstream.h>
 
 #include "settings/GamePath.h"
 
@@ -23,7 +24,17 @@ TextFileReader::TextFileReader(const wxString& path)
         close(fd);
         return;
     }
-    file = std::make_unique<wxFileInputStream>(fd);    // it closes the file
-    decoder = std::make_unique<Utf8InputStream>(*file);
+    Decode(std::make_unique<wxFileInputStream>(fd));    // it closes the file
+}
+
+TextFileReader::TextFileReader(InMemory, std::string bytes) : bytes(std::move(bytes))
+{
+    Decode(std::make_unique<wxMemoryInputStream>(this->bytes.data(), this->bytes.size()));
+}
+
+void TextFileReader::Decode(std::unique_ptr<wxInputStream> from)
+{
+    source = std::move(from);
+    decoder = std::make_unique<Utf8InputStream>(*source);
     text = std::make_unique<wxTextInputStream>(*decoder, wxString(L" \t"), conv);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <wx/buffer.h>
 #include <wx/stream.h>
 #include <wx/strconv.h>
@@ -20,13 +21,22 @@ class TextFileReader
 public:
     explicit TextFileReader(const wxString& path);
 
+    // the same reading of bytes already in memory (what a save would write)
+    struct InMemory
+    {
+    };
+    TextFileReader(InMemory, std::string bytes);
+
     // false when the file is missing, a directory or unreadable
     bool IsOpened() const { return text != nullptr; }
     wxTextInputStream& Stream() { return *text; }
 
 private:
+    void Decode(std::unique_ptr<wxInputStream> from);
+
     wxMBConvUTF32 conv;
-    std::unique_ptr<wxFileInputStream> file;
+    std::string bytes;    // read in memory
+    std::unique_ptr<wxInputStream> source;
     std::unique_ptr<Utf8InputStream> decoder;
     std::unique_ptr<wxTextInputStream> text;
 };

@@ -16,7 +16,6 @@ void ThinkList::SetDefaults()
 {
     path = defaultPath;
     entries.SetDefaults();
-    ReadFile();
 }
 
 void ThinkList::Write(wxTextOutputStream& out) const

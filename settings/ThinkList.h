@@ -9,9 +9,10 @@ class ThinkList : public ListFile
 public:
     ThinkList();
 
-    // the default path and free entries, then whatever the default list
-    // holds; without it the entries stay free
+    // the default path and free entries; the contents of the default list
+    // file are read by ConfigDocument::Reset
     void SetDefaults() override;
+    bool DefaultsInFile() const override { return true; }
     void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return entries; }

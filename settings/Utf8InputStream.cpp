@@ -10,9 +10,6 @@ namespace
 {
 const size_t chunkSize = 64 * 1024;
 
-// where wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA puts a byte that is not UTF-8
-const wxUint32 byteAsCharacter = 0x100000;
-
 // The length of the valid UTF-8 sequence at the start of bytes, 0 if it is
 // not one, or -1 if the bytes end before it can be told.
 int SequenceLength(const unsigned char* bytes, size_t available)
@@ -194,14 +191,14 @@ void Utf8InputStream::Decode(size_t limit)
         const wxUint32 character = length > 0 ? DecodeSequence(bytes, length) : 0;
         // a character in the byte range itself is kept as its bytes, so that
         // it cannot come out as a different byte
-        if (length > 0 && (character & ~0xFFu) != byteAsCharacter)
+        if (length > 0 && (character & ~0xFFu) != Utf8InputStream::byteAsCharacter)
         {
             Emit(character);
             i += static_cast<size_t>(length);
         }
         else
         {
-            Emit(byteAsCharacter + bytes[0]);
+            Emit(Utf8InputStream::byteAsCharacter + bytes[0]);
             ++i;
         }
     }

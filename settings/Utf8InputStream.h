@@ -23,6 +23,11 @@ class Utf8InputStream : public wxFilterInputStream
 public:
     explicit Utf8InputStream(wxInputStream& source);
 
+    // where wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA puts a byte that is not
+    // UTF-8: this character plus the byte
+    static constexpr wxUint32 byteAsCharacter = 0x100000;
+    static bool IsCarriedByte(wxUniChar c) { return (c.GetValue() & ~0xFFu) == byteAsCharacter; }
+
     // The next line, as wxTextInputStream::ReadLine reads it from this
     // stream: it ends at a line feed, a carriage return, or a carriage
     // return and a line feed, the ending not kept; at the end of the stream

@@ -47,6 +47,19 @@ wxString ReadValueLine(wxTextInputStream& in)
     }
 }
 
+std::vector<NumberedLine> ReadNumberedValueLines(wxTextInputStream& in)
+{
+    std::vector<NumberedLine> values;
+    wxString line;
+    for (int number = 1; !in.GetInputStream().Eof(); ++number)
+    {
+        ReadLine(in, line);
+        if (!line.empty() && line[0] != L'#')
+            values.push_back({number, line});
+    }
+    return values;
+}
+
 int ParseDecimal(const wxString& text)
 {
     wxString::const_iterator it = text.begin();

@@ -5,6 +5,7 @@
 // value on a line of its own after whatever comment lines they like.
 #pragma once
 
+#include <vector>
 #include <wx/string.h>
 
 class wxTextInputStream;
@@ -18,6 +19,15 @@ class wxTextOutputStream;
 // read in one call gives up with the empty string. The end of the stream
 // reads as empty lines, so a call there returns the empty string too.
 wxString ReadValueLine(wxTextInputStream& in);
+
+// Every value line left in the stream, with the number of its line (from 1
+// at where the stream stands), the lines taken as ReadValueLine takes them.
+struct NumberedLine
+{
+    int number;
+    wxString text;
+};
+std::vector<NumberedLine> ReadNumberedValueLines(wxTextInputStream& in);
 
 // The leading decimal number of text, the way strtol with base 10 reads it:
 // leading white space, an optional sign, digits up to the first other

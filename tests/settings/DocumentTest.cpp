@@ -68,7 +68,7 @@ TEST(Document, InitialSettingsAfterThePresetsUltraLowThenMiddleWriteTheGoldenFil
         WriteFile(file, GoldenFile(file));    // read by the initial settings
     for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
         WriteFile(file, "9\nnot.read\nnot.read\n");    // and these not
-    settings.SetDefaults();
+    ConfigDocument::Reset(settings);
     for (const char* file : gameFiles)
         std::filesystem::remove(file);
     ApplyMachineSpec(settings.basic, MachineSpec::ultraLow);

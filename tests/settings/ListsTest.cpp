@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "GameFiles.h"
+#include "settings/ConfigDocument.h"
 
 namespace
 {
@@ -120,15 +121,30 @@ TEST(Lists, NumbersInListFilesAreLeadingDecimalsTakenByTheirRules)
     }
 }
 
-// Without their default files the gym and think lists are emptied, but the
-// fonts and the sparring values keep theirs.
-TEST(Lists, InitialSettingsWithoutTheDefaultListFiles)
+// The initial settings read no file: with the default list files there, the
+// gym and think lists are emptied and the fonts and the sparring values keep
+// theirs. The reset reads them, and without them leaves the same.
+TEST(Lists, InitialSettingsReadNoFileAndTheResetReadsTheDefaultLists)
 {
     TempDir dir;
+    MakeGameFolders();
     GameSettings g;
     SetOthers(g);
     const std::string fonts = g.fontList.Bytes(), sparring = Sparring(g.boxerList);
-    g.SetDefaults();
+    for (const char* file : {"Font/fontcf.txt", "Data/datacf.txt", "Data/thinkcf.txt"})
+        WriteFile(file, GoldenFile(file));
+    for (bool reset : {false, true})
+    {
+        SCOPED_TRACE(reset ? "reset" : "initial settings");
+        reset ? ConfigDocument::Reset(g) : g.SetDefaults();
+        EXPECT_EQ(g.fontList.Bytes() == GoldenFile("Font/fontcf.txt"), reset);
+        EXPECT_EQ(g.boxerList.Bytes() == GoldenFile("Data/datacf.txt"), reset);
+        EXPECT_EQ(g.thinkList.Bytes() == GoldenFile("Data/thinkcf.txt"), reset);
+    }
+    SetOthers(g);
+    std::filesystem::remove_all("Font");
+    std::filesystem::remove_all("Data");
+    ConfigDocument::Reset(g);
     EXPECT_EQ(g.fontList.Bytes(), fonts);
     EXPECT_EQ(Sparring(g.boxerList), sparring);
     EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());

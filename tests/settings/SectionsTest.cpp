@@ -2,6 +2,7 @@
 // that ends early, and the machine-spec presets of the basic section.
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 
 #include "GameFiles.h"
 #include "settings/MachineSpec.h"
@@ -86,34 +87,55 @@ TEST(Sections, ASectionEndingEarlyReadsTheRestAsZerosAndEmptyTexts)
     }
 }
 
-// Each preset applied to the defaults and to other values in every row: a
-// row it sets is seen set from at least one of them, and a row it should
-// keep but overwrites differs from at least one of them afterwards.
-TEST(Sections, EachPresetSetsItsSettingsAndKeepsTheOthers)
+// What the basic page shows after each preset, applied to the defaults and
+// to other values in every row: the preset's values where it sets them,
+// what was there everywhere else.
+TEST(Sections, EachPresetShowsItsDisplaySettingsAndKeepsTheRest)
 {
-    // what each preset sets ("-": kept), from the most powerful machine down
-    const char* const presetSettings[] = {"resolution", "screenMode",  "partitions",  "face",
-                                          "shadows",    "background",  "ringAds",     "skipFrame",
-                                          "polygonFont", "skipOpening", "skipReplay"};
-    const std::pair<MachineSpec, const char*> presets[] = {
-        {MachineSpec::ultraHigh, "2 0 10 2 1 2 1 1 1 - -"}, {MachineSpec::high, "1 0 9 2 1 2 1 1 1 - -"},
-        {MachineSpec::middle, "0 0 6 2 1 2 1 1 1 - -"}, {MachineSpec::low, "0 0 3 1 0 1 1 1 0 1 -"},
-        {MachineSpec::ultraLow, "0 1 2 1 0 0 0 2 0 1 1"},
+    using Shown = std::map<std::string, std::string>;    // caption: what its control shows
+    const Shown commonToTheTopThree = {{"モード", "ウィンドウ"}, {"顔表示", "ポリゴン"}, {"影", "ON"},
+                                       {"背景", "テクスチャ"}, {"リング広告", "ON"},
+                                       {"スキップフレーム", "1"}, {"ポリゴンフォント", "使用する"}};
+    const auto with = [](Shown shown, const Shown& more) {
+        shown.insert(more.begin(), more.end());
+        return shown;
+    };
+    const std::pair<MachineSpec, Shown> presets[] = {
+        {MachineSpec::ultraHigh, with(commonToTheTopThree, {{"解像度", "1024x768"}, {"分割数", "10"}})},
+        {MachineSpec::high, with(commonToTheTopThree, {{"解像度", " 800x600"}, {"分割数", "9"}})},
+        {MachineSpec::middle, with(commonToTheTopThree, {{"解像度", " 640x480"}, {"分割数", "6"}})},
+        {MachineSpec::low,
+         {{"解像度", " 640x480"}, {"モード", "ウィンドウ"}, {"分割数", "3"}, {"顔表示", "テクスチャ"},
+          {"影", "OFF"}, {"背景", "グレー"}, {"リング広告", "ON"}, {"スキップフレーム", "1"},
+          {"ポリゴンフォント", "使用しない"}, {"スキップオープニング", "ON"}}},
+        {MachineSpec::ultraLow,
+         {{"解像度", " 640x480"}, {"モード", "フルスクリーン"}, {"分割数", "2"}, {"顔表示", "テクスチャ"},
+          {"影", "OFF"}, {"背景", "OFF"}, {"リング広告", "OFF"}, {"スキップフレーム", "2"},
+          {"ポリゴンフォント", "使用しない"}, {"スキップオープニング", "ON"}, {"スキップリプレイ", "ON"}}},
+    };
+    const auto shownOn = [](const SettingSection& basic) {
+        Shown shown;
+        for (size_t row = 0; row < basic.Size(); ++row)
+        {
+            const Setting& setting = basic.At(row);
+            const int n = basic.Number(row);
+            shown[setting.caption.utf8_string()] =
+                setting.kind == Setting::choice ? setting.choices.at(n).utf8_string() : std::to_string(n);
+        }
+        return shown;
     };
     GameSettings g;
-    for (const auto& [spec, values] : presets)
+    for (const auto& [spec, set] : presets)
         for (bool others : {false, true})
         {
-            SCOPED_TRACE(std::string(values) + (others ? ", others" : ""));
+            SCOPED_TRACE(std::to_string(static_cast<int>(spec)) + (others ? ", others" : ""));
             g.basic.SetDefaults();
             if (others)
                 SetOthers(g.basic);
-            std::vector<std::string> expected = ValueLinesOf(Bytes(g.basic));
-            const std::vector<std::string> set = Split(values);
-            for (size_t i = 0; i < std::size(presetSettings); ++i)
-                if (set.at(i) != "-")
-                    expected.at(g.basic.Find(presetSettings[i])) = set[i];
+            Shown expected = shownOn(g.basic);
+            for (const auto& [caption, value] : set)
+                expected.at(caption) = value;
             ApplyMachineSpec(g.basic, spec);
-            EXPECT_EQ(ValueLinesOf(Bytes(g.basic)), expected);
+            EXPECT_EQ(shownOn(g.basic), expected);
         }
 }
