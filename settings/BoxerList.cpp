@@ -28,23 +28,15 @@ const SparringValue sparringValues[BoxerList::partnerValueCount] = {
 }
 
 BoxerList::BoxerList()
-    : ListFile(L"./Data/datacf.txt"), members(NumberedRows(L"ボクサー No.%d ", memberCount))
+    : ListFile(L"./Data/datacf.txt", L"#Config File for Boxer Data"), members(NumberedRows(L"ボクサー No.%d ", memberCount))
 {
     for (auto& partner : sparring)
         for (int i = 0; i < partnerValueCount; ++i)
             partner[i] = sparringValues[i].defaultValue;
 }
 
-void BoxerList::SetDefaults()
+void BoxerList::WriteContents(wxTextOutputStream& out) const
 {
-    path = defaultPath;
-    members.SetDefaults();
-}
-
-void BoxerList::Write(wxTextOutputStream& out) const
-{
-    WriteLine(out, L"#Config File for Boxer Data");
-    WriteLine(out, wxString());
     members.WriteCounted(out, L"#Gym Member Number", L"#Data No. %d");
 
     WriteLine(out, wxString());
@@ -56,7 +48,6 @@ void BoxerList::Write(wxTextOutputStream& out) const
             WriteLine(out, wxString::Format(L"#Default %d", sparringValues[i].defaultValue));
             WriteIntValue(out, sparring[partner][i]);
         }
-    WriteEndOfFile(out);
 }
 
 void BoxerList::Read(wxTextInputStream& in)

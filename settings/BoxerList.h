@@ -13,11 +13,9 @@ public:
     static constexpr int partnerCount = 2;
     static constexpr int partnerValueCount = 9;
 
-    // the default path and free members; the contents of the default list
-    // file are read by ConfigDocument::Reset
-    void SetDefaults() override;
+    // the members start free; the initial ones are in the default list
+    // file (ConfigDocument::Reset reads it)
     bool DefaultsInFile() const override { return true; }
-    void Write(wxTextOutputStream& out) const override;
     // the sparring values are the value lines after the paths the count
     // names, whatever those lines hold
     void Read(wxTextInputStream& in) override;
@@ -26,4 +24,9 @@ public:
     SlotList members;
     // partner 0 or 1, value index in file order (height first)
     int sparring[partnerCount][partnerValueCount];
+
+protected:
+    // the sparring values keep theirs
+    void SetContentsToDefaults() override { members.SetDefaults(); }
+    void WriteContents(wxTextOutputStream& out) const override;
 };

@@ -4,23 +4,8 @@
 
 FixedList::FixedList(const wxString& defaultPath, const wxString& header,
                      std::vector<SlotRow> rows)
-    : ListFile(defaultPath), slots(std::move(rows)), header(header)
+    : ListFile(defaultPath, header), slots(std::move(rows))
 {
-}
-
-// Only the values: the list file itself is neither read nor written.
-void FixedList::SetDefaults()
-{
-    path = defaultPath;
-    slots.SetDefaults();
-}
-
-void FixedList::Write(wxTextOutputStream& out) const
-{
-    WriteLine(out, header);
-    WriteLine(out, wxString());
-    slots.WriteFixed(out);
-    WriteEndOfFile(out);
 }
 
 void FixedList::Read(wxTextInputStream& in)
@@ -59,32 +44,21 @@ FixedList ImageList()
 FixedList BgmList()
 {
     return FixedList(L"./BGM/bgmcf.txt", L"#Config File for BGM's",
-                     Numbered(
-                         {
-                             {L"タイトル", L"./BGM/selectgm.mid", wxString()},
-                             {L"トレーニング", L"./BGM/kokorogm.mid", wxString()},
-                             {L"試合", L"./BGM/cumugm.mid", wxString()},
-                         },
-                         L"#BGM No. %d"));
+                     Numbered({{L"タイトル", L"./BGM/selectgm.mid"},
+                               {L"トレーニング", L"./BGM/kokorogm.mid"},
+                               {L"試合", L"./BGM/cumugm.mid"}},
+                              L"#BGM No. %d"));
 }
 
 FixedList SeList()
 {
+    // two to a line: the bell, the swings, the hits, and the rest
     return FixedList(L"./SE/secf.txt", L"#Config File for SE's",
-                     Numbered(
-                         {
-                             {L"ゴング", L"./SE/gong.wav", wxString()},
-                             {L"試合終了", L"./SE/ko.wav", wxString()},
-                             {L"左スイング", L"./SE/sha00.wav", wxString()},
-                             {L"右スイング", L"./SE/swing29.wav", wxString()},
-                             {L"ダッシュ", L"./SE/qu.ogg", wxString()},
-                             {L"あごヒット", L"./SE/gun08.wav", wxString()},
-                             {L"顔ヒット", L"./SE/hit_p01_c.wav", wxString()},
-                             {L"腹ヒット", L"./SE/hit_s07_a.wav", wxString()},
-                             {L"ブロック", L"./SE/bosu00.wav", wxString()},
-                             {L"ボックス", L"./SE/box.ogg", wxString()},
-                             {L"ブレイク", L"./SE/break.ogg", wxString()},
-                             {L"ダウン", L"./SE/down.ogg", wxString()},
-                         },
-                         L"#Sound Effect No. %d"));
+                     Numbered({{L"ゴング", L"./SE/gong.wav"}, {L"試合終了", L"./SE/ko.wav"},
+                               {L"左スイング", L"./SE/sha00.wav"}, {L"右スイング", L"./SE/swing29.wav"},
+                               {L"ダッシュ", L"./SE/qu.ogg"}, {L"あごヒット", L"./SE/gun08.wav"},
+                               {L"顔ヒット", L"./SE/hit_p01_c.wav"}, {L"腹ヒット", L"./SE/hit_s07_a.wav"},
+                               {L"ブロック", L"./SE/bosu00.wav"}, {L"ボックス", L"./SE/box.ogg"},
+                               {L"ブレイク", L"./SE/break.ogg"}, {L"ダウン", L"./SE/down.ogg"}},
+                              L"#Sound Effect No. %d"));
 }

@@ -11,15 +11,14 @@ class FixedList : public ListFile
 public:
     FixedList(const wxString& defaultPath, const wxString& header, std::vector<SlotRow> rows);
 
-    void SetDefaults() override;
-    void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return slots; }
 
     SlotList slots;
 
-private:
-    const wxString header;
+protected:
+    void SetContentsToDefaults() override { slots.SetDefaults(); }
+    void WriteContents(wxTextOutputStream& out) const override { slots.WriteFixed(out); }
 };
 
 FixedList ImageList();

@@ -28,21 +28,13 @@ SettingSection Sizes()
 }
 
 FontList::FontList()
-    : ListFile(L"./Font/fontcf.txt"), paths(Paths()), sizes(Sizes())
+    : ListFile(L"./Font/fontcf.txt", L"#Config File for Fonts"), paths(Paths()), sizes(Sizes())
 {
 }
 
-void FontList::SetDefaults()
+void FontList::WriteContents(wxTextOutputStream& out) const
 {
-    path = defaultPath;
-}
-
-void FontList::Write(wxTextOutputStream& out) const
-{
-    WriteLine(out, L"#Config File for Fonts");
-    WriteLine(out, wxString());
     WriteInterleaved(out, fontCount, paths, sizes);
-    WriteEndOfFile(out);
 }
 
 // a size goes in through its range, as its slider would hold it

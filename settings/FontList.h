@@ -12,11 +12,7 @@ class FontList : public ListFile
 public:
     FontList();
 
-    // the default path; the contents of the default list file are read
-    // by ConfigDocument::Reset
-    void SetDefaults() override;
     bool DefaultsInFile() const override { return true; }
-    void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return paths; }
 
@@ -29,4 +25,9 @@ public:
 
     SlotList paths;          // by Font
     SettingSection sizes;    // by Font: "titleSize", "systemSize"
+
+protected:
+    // the fonts have no defaults of their own: they keep their values
+    void SetContentsToDefaults() override {}
+    void WriteContents(wxTextOutputStream& out) const override;
 };

@@ -5,9 +5,23 @@
 #include "settings/TextBytes.h"
 #include "settings/ValueLine.h"
 
-ListFile::ListFile(const wxString& defaultPath)
-    : path(unfilledPath), defaultPath(defaultPath)
+ListFile::ListFile(const wxString& defaultPath, const wxString& header)
+    : path(unfilledPath), defaultPath(defaultPath), header(header)
 {
+}
+
+void ListFile::SetDefaults()
+{
+    path = defaultPath;
+    SetContentsToDefaults();
+}
+
+void ListFile::Write(wxTextOutputStream& out) const
+{
+    WriteLine(out, header);
+    WriteLine(out, wxString());
+    WriteContents(out);
+    WriteEndOfFile(out);
 }
 
 bool ListFile::ReadFile()

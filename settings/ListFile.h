@@ -1,6 +1,7 @@
 // A list file named in config.txt: its path as config.txt holds it, and
-// what the file holds. Each kind of list says how its contents are laid
-// out; reading and writing the file as a whole is the same for all.
+// what the file holds. Every list file is its header line, an empty line,
+// the contents, and the end marker; each kind of list says how its contents
+// are laid out and what they start as.
 #pragma once
 
 #include <string>
@@ -13,18 +14,18 @@ class wxTextOutputStream;
 class ListFile
 {
 public:
-    explicit ListFile(const wxString& defaultPath);
+    ListFile(const wxString& defaultPath, const wxString& header);
     virtual ~ListFile() = default;
 
     // the path to its default, the contents to what the declarations hold;
     // no file is read
-    virtual void SetDefaults() = 0;
+    void SetDefaults();
     // Some lists have no initial contents of their own: they take them from
     // the default list file (ConfigDocument::Reset reads it).
     virtual bool DefaultsInFile() const { return false; }
 
-    // the whole file, from its first line to the end marker
-    virtual void Write(wxTextOutputStream& out) const = 0;
+    // the whole file, from its header to the end marker
+    void Write(wxTextOutputStream& out) const;
     // the values of the file, in order; whatever is read is accepted
     virtual void Read(wxTextInputStream& in) = 0;
 
@@ -44,4 +45,11 @@ public:
     wxString path;          // as config.txt names it
     wxString pickedPath;    // the path last chosen for it with a browse button, if any
     const wxString defaultPath;
+
+protected:
+    virtual void SetContentsToDefaults() = 0;
+    virtual void WriteContents(wxTextOutputStream& out) const = 0;
+
+private:
+    const wxString header;
 };

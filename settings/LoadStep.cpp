@@ -8,19 +8,16 @@ struct StepText
     const wchar_t* gloss;
 };
 
-const StepText documentText = {cannotOpenText, L"cannot open the file"};
-
-// by the place of the section in GameSettings::Sections
-const StepText sectionTexts[] = {
+// what a load that stops says, by what the step reads: config.txt, then
+// the sections in the order of GameSettings::Sections, then the lists in
+// the order of GameSettings::Lists
+const StepText texts[] = {
+    {cannotOpenText, L"cannot open the file"},
     {L"基本設定が異常です", L"basic settings are invalid"},
     {L"通信設定が異常です", L"communication settings are invalid"},
     {L"操作設定が異常です", L"control settings are invalid"},
     {L"試合設定が異常です", L"match settings are invalid"},
     {L"補整設定が異常です", L"handicap settings are invalid"},
-};
-
-// by the place of the list in GameSettings::Lists
-const StepText listTexts[] = {
     {L"リプレイ設定ファイルが異常です", L"replay settings file is invalid"},
     {L"フォント設定ファイルが異常です", L"font settings file is invalid"},
     {L"画像設定ファイルが異常です", L"image settings file is invalid"},
@@ -29,6 +26,7 @@ const StepText listTexts[] = {
     {L"データ設定ファイルが異常です", L"data settings file is invalid"},
     {L"作戦設定ファイルが異常です", L"strategy settings file is invalid"},
 };
+const size_t sectionCount = 5;
 
 enum List : std::size_t
 {
@@ -46,12 +44,12 @@ const StepText& TextOf(LoadStep step)
     const LoadStepPart& part = PartOf(step);
     switch (part.kind)
     {
-    case LoadStepPart::document: return documentText;
-    case LoadStepPart::section: return sectionTexts[part.index];
+    case LoadStepPart::document: return texts[0];
+    case LoadStepPart::section: return texts[1 + part.index];
     case LoadStepPart::listPath:
-    case LoadStepPart::listFile: return listTexts[part.index];
+    case LoadStepPart::listFile: return texts[1 + sectionCount + part.index];
     }
-    return documentText;
+    return texts[0];
 }
 }
 

@@ -23,18 +23,14 @@ struct Adjustment
     const wchar_t* name;    // in the comment line above the value
 };
 
+// by box, in the order of their value lines
 const Adjustment adjustments[adjustmentCount] = {
-    {L"パンチ力", abilityBox, L"Punch"},
-    {L"スピード", abilityBox, L"Speed"},
+    {L"パンチ力", abilityBox, L"Punch"}, {L"スピード", abilityBox, L"Speed"},
     {L"スタミナ", abilityBox, L"Stamina"},
-    {L"ダメージ回復", damageBox, L"Damage Restore"},
-    {L"ダメージ限界", damageBox, L"Max Damage"},
-    {L"酸欠回復", damageBox, L"Cyanosis Restore"},
-    {L"酸欠限界", damageBox, L"Max Cyanosis"},
-    {L"ブロック吸収", toughnessBox, L"Block Absorb"},
-    {L"腹強度", toughnessBox, L"Body Strength"},
-    {L"肝臓強度", toughnessBox, L"Liver Strength"},
-    {L"顔強度", toughnessBox, L"Face Strength"},
+    {L"ダメージ回復", damageBox, L"Damage Restore"}, {L"ダメージ限界", damageBox, L"Max Damage"},
+    {L"酸欠回復", damageBox, L"Cyanosis Restore"}, {L"酸欠限界", damageBox, L"Max Cyanosis"},
+    {L"ブロック吸収", toughnessBox, L"Block Absorb"}, {L"腹強度", toughnessBox, L"Body Strength"},
+    {L"肝臓強度", toughnessBox, L"Liver Strength"}, {L"顔強度", toughnessBox, L"Face Strength"},
     {L"あご強度", toughnessBox, L"Jaw Strength"},
 };
 

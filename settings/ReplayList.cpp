@@ -32,28 +32,24 @@ SettingSection Values()
 }
 
 ReplayList::ReplayList()
-    : ListFile(L"./Replay/replaycf.txt"),
+    : ListFile(L"./Replay/replaycf.txt", L"#Config File for Replay"),
       values(Values()),
       // the caption format ends in a blank, which the caption keeps
       slots(NumberedRows(L"リプレイスロット No.%d ", slotCount))
 {
 }
 
-void ReplayList::SetDefaults()
+void ReplayList::SetContentsToDefaults()
 {
-    path = defaultPath;
     values.SetDefaults();
     slots.SetDefaults();
 }
 
-void ReplayList::Write(wxTextOutputStream& out) const
+void ReplayList::WriteContents(wxTextOutputStream& out) const
 {
-    WriteLine(out, L"#Config File for Replay");
-    WriteLine(out, wxString());
     values.Write(out);
     WriteLine(out, wxString());
     slots.WriteCounted(out, L"#Slot Replay Number", L"#Replay No. %d");
-    WriteEndOfFile(out);
 }
 
 void ReplayList::Read(wxTextInputStream& in)

@@ -11,12 +11,14 @@ class ReplayList : public ListFile
 public:
     ReplayList();
 
-    void SetDefaults() override;
-    void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return slots; }
 
     // "saving", "maxReplays", "currentReplay"
     SettingSection values;
     SlotList slots;
+
+protected:
+    void SetContentsToDefaults() override;
+    void WriteContents(wxTextOutputStream& out) const override;
 };

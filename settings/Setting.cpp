@@ -28,54 +28,55 @@ Setting Setting::Stored(int (*toFile)(int), int (*toIndex)(int)) const
     return stored;
 }
 
+namespace
+{
+// what every kind of setting declares
+Setting Declared(Setting::Kind kind, const std::string& name, int group, const wxString& caption,
+                 std::vector<wxString> comments)
+{
+    Setting setting;
+    setting.kind = kind;
+    setting.name = name;
+    setting.group = group;
+    setting.caption = caption;
+    setting.comments = std::move(comments);
+    return setting;
+}
+}
+
 Setting ChoiceSetting(const std::string& name, int group, const wxString& caption,
                       std::vector<wxString> choices, int defaultIndex,
                       std::vector<wxString> comments)
 {
-    Setting setting;
-    setting.kind = Setting::choice;
-    setting.name = name;
-    setting.group = group;
-    setting.caption = caption;
+    Setting setting = Declared(Setting::choice, name, group, caption, std::move(comments));
     setting.choices = std::move(choices);
     setting.defaultNumber = defaultIndex;
-    setting.comments = std::move(comments);
     return setting;
 }
 
 Setting NumberSetting(const std::string& name, int group, const wxString& caption, int min,
                       int max, int step, int defaultValue, std::vector<wxString> comments)
 {
-    Setting setting;
-    setting.kind = Setting::number;
-    setting.name = name;
-    setting.group = group;
-    setting.caption = caption;
+    Setting setting = Declared(Setting::number, name, group, caption, std::move(comments));
     setting.min = min;
     setting.max = max;
     setting.step = step;
     setting.defaultNumber = defaultValue;
-    setting.comments = std::move(comments);
     return setting;
 }
 
 Setting TextSetting(const std::string& name, int group, const wxString& caption,
                     const wxString& defaultText, std::vector<wxString> comments)
 {
-    Setting setting;
-    setting.kind = Setting::text;
-    setting.name = name;
-    setting.group = group;
-    setting.caption = caption;
+    Setting setting = Declared(Setting::text, name, group, caption, std::move(comments));
     setting.defaultText = defaultText;
-    setting.comments = std::move(comments);
     return setting;
 }
 
 Setting KeySetting(const std::string& name, int group, const wxString& caption,
                    const wxString& defaultKey, std::vector<wxString> comments)
 {
-    Setting setting = TextSetting(name, group, caption, defaultKey, std::move(comments));
-    setting.kind = Setting::key;
+    Setting setting = Declared(Setting::key, name, group, caption, std::move(comments));
+    setting.defaultText = defaultKey;
     return setting;
 }

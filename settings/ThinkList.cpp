@@ -8,22 +8,13 @@ const size_t entryCount = 15;
 }
 
 ThinkList::ThinkList()
-    : ListFile(L"./Data/thinkcf.txt"), entries(NumberedRows(L"作戦 No.%d ", entryCount))
+    : ListFile(L"./Data/thinkcf.txt", L"#Config File for Think Data"), entries(NumberedRows(L"作戦 No.%d ", entryCount))
 {
 }
 
-void ThinkList::SetDefaults()
+void ThinkList::WriteContents(wxTextOutputStream& out) const
 {
-    path = defaultPath;
-    entries.SetDefaults();
-}
-
-void ThinkList::Write(wxTextOutputStream& out) const
-{
-    WriteLine(out, L"#Config File for Think Data");
-    WriteLine(out, wxString());
     entries.WriteCounted(out, L"#Think Number", L"#Think No. %d");
-    WriteEndOfFile(out);
 }
 
 void ThinkList::Read(wxTextInputStream& in)

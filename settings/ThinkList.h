@@ -9,13 +9,15 @@ class ThinkList : public ListFile
 public:
     ThinkList();
 
-    // the default path and free entries; the contents of the default list
-    // file are read by ConfigDocument::Reset
-    void SetDefaults() override;
+    // the entries start free; the initial ones are in the default list
+    // file (ConfigDocument::Reset reads it)
     bool DefaultsInFile() const override { return true; }
-    void Write(wxTextOutputStream& out) const override;
     void Read(wxTextInputStream& in) override;
     const SlotList& Files() const override { return entries; }
 
     SlotList entries;
+
+protected:
+    void SetContentsToDefaults() override { entries.SetDefaults(); }
+    void WriteContents(wxTextOutputStream& out) const override;
 };
