@@ -55,7 +55,6 @@ void PathField::CreateControls(const wxString& initialText)
     wildcard = wxString(L"Text (*.txt)|*.txt");
     startDir = wxString(L"./");
     relativeMode = true;
-    pathChosen = false;
 }
 
 void PathField::LayoutControls()
@@ -90,27 +89,30 @@ bool PathField::IsEdited() const
     return textCtrl->IsModified();
 }
 
+void PathField::SetChosenCallback(std::function<void(const wxString& path)> callback)
+{
+    chosen = std::move(callback);
+}
+
 // ----------------------------------------------------------------------------
 // browsing
 // ----------------------------------------------------------------------------
 
-void PathField::OnBrowse(wxCommandEvent& event)
+// the click ends here: what follows a chosen file is the callback's
+void PathField::OnBrowse(wxCommandEvent&)
 {
     wxFileDialog dialog(this, message, wxString(), wxString(), wildcard, 0);
     dialog.SetDirectory(startDir);
-    pathChosen = false;
-
     const FileChoice choice = RunFileDialog(dialog);
-    if (choice.confirmed)
-    {
-        wxFileName chosen(choice.path);
-        if (relativeMode)
-            chosen.MakeRelativeTo(wxString());    // to the working directory
-        SetPath(chosen.GetFullPath());
-        textCtrl->MarkDirty();
-        pathChosen = true;
-    }
-    event.Skip();    // the page's button handler runs next
+    if (!choice.confirmed)
+        return;
+    wxFileName file(choice.path);
+    if (relativeMode)
+        file.MakeRelativeTo(wxString());    // to the working directory
+    SetPath(file.GetFullPath());
+    textCtrl->MarkDirty();
+    if (chosen)
+        chosen(GetPath());
 }
 
 // ----------------------------------------------------------------------------

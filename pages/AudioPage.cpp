@@ -21,10 +21,6 @@ SlotFiles SeFiles()
 }
 }
 
-wxBEGIN_EVENT_TABLE(AudioPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, AudioPage::OnButtonClicked)
-wxEND_EVENT_TABLE()
-
 AudioPage::AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList)
     : SettingsPage(parent),
       bgmPath(bgmList),
@@ -36,12 +32,12 @@ AudioPage::AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList)
 
 void AudioPage::CreateControls()
 {
-    bgmPath.Create(this, bgmDir);
-    sePath.Create(this, seDir);
+    bgmPath.Create(*this, bgmDir);
+    sePath.Create(*this, seDir);
     bgm.CreateLabels(this);
-    bgm.CreateSelectors(this);
+    bgm.CreateSelectors(*this);
     se.CreateLabels(this);
-    se.CreateSelectors(this);
+    se.CreateSelectors(*this);
 
     PageLayout layout(this, 2);
     wxSizer* bgmListGroup = layout.AddGroup(0, L"BGM設定ファイル", wxHORIZONTAL);
@@ -52,30 +48,4 @@ void AudioPage::CreateControls()
     layout.AddRow(seListGroup, sePath.Label(), sePath.Selector());
     se.LayoutRows(layout, layout.AddGroup(1, L"効果音"));
     layout.Finish();
-}
-
-void AudioPage::TransferToControls()
-{
-    bgmPath.ShowSettings();
-    bgm.ShowSettings();
-    sePath.ShowSettings();
-    se.ShowSettings();
-}
-
-void AudioPage::TransferFromControls()
-{
-    bgmPath.StoreEdits();
-    bgm.StoreEdits();
-    sePath.StoreEdits();
-    se.StoreEdits();
-}
-
-// Runs after a selector's browse button did its work: a list file newly
-// chosen in the dialog is read at once.
-void AudioPage::OnButtonClicked(wxCommandEvent&)
-{
-    ChangeSettings([this] {
-        bgmPath.ReloadIfChosen();
-        sePath.ReloadIfChosen();
-    });
 }

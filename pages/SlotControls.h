@@ -6,9 +6,11 @@
 #include <wx/string.h>
 
 #include "pages/PageLayout.h"
+#include "pages/PagePart.h"
 
 class SlotList;
 class PathField;
+class SettingsPage;
 class wxSizer;
 class wxWindow;
 
@@ -20,15 +22,16 @@ struct SlotFiles
     wxString startDir;
 };
 
-class SlotControls
+class SlotControls : public PagePart
 {
 public:
     SlotControls(SlotList& slots, SlotFiles files);
 
-    // the captions as labels, or as buttons; then the selectors
+    // the captions as labels, or as buttons; then the selectors, which are
+    // registered with the page
     void CreateLabels(wxWindow* page);
     void CreateButtons(wxWindow* page);
-    void CreateSelectors(wxWindow* page);
+    void CreateSelectors(SettingsPage& page);
 
     // rows first .. end - 1 as rows of the group
     void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
@@ -37,8 +40,8 @@ public:
     void LayoutRows(PageLayout& layout, wxSizer* group, PageLayout::RowAlignment alignment) const;
 
     // the paths into the selectors, and the ones the user changed back
-    void ShowSettings();
-    void StoreEdits();
+    void ShowSettings() override;
+    void StoreEdits() override;
 
     const std::vector<PathField*>& Selectors() const { return selectors; }
     const std::vector<wxWindow*>& Captions() const { return captions; }

@@ -23,10 +23,6 @@ SlotFiles FontFiles()
 }
 }
 
-wxBEGIN_EVENT_TABLE(VisualPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, VisualPage::OnButtonClicked)
-wxEND_EVENT_TABLE()
-
 VisualPage::VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList)
     : SettingsPage(parent),
       imagePath(imageList),
@@ -39,16 +35,16 @@ VisualPage::VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontLis
 
 void VisualPage::CreateControls()
 {
-    imagePath.Create(this, imageDir);
-    fontPath.Create(this, fontDir);
+    imagePath.Create(*this, imageDir);
+    fontPath.Create(*this, fontDir);
     images.CreateLabels(this);
-    images.CreateSelectors(this);
+    images.CreateSelectors(*this);
     fontPaths.CreateLabels(this);
-    fontPaths.CreateSelectors(this);
+    fontPaths.CreateSelectors(*this);
     // a system font chosen in the dialog keeps its absolute path (it
     // usually lies outside the game's directory)
     FontPath(FontList::systemFont)->relativeMode = false;
-    fontSizes.CreateControls(this);
+    fontSizes.CreateControls(*this);
 
     PageLayout layout(this, 2);
     wxSizer* imageListGroup = layout.AddGroup(0, L"イメージ設定ファイル", wxHORIZONTAL);
@@ -64,32 +60,4 @@ void VisualPage::CreateControls()
         layout.AddRow(fonts, fontSizes.CaptionOf(font), FontSize(font));
     }
     layout.Finish();
-}
-
-void VisualPage::TransferToControls()
-{
-    imagePath.ShowSettings();
-    images.ShowSettings();
-    fontPath.ShowSettings();
-    fontPaths.ShowSettings();
-    fontSizes.ShowSettings();
-}
-
-void VisualPage::TransferFromControls()
-{
-    imagePath.StoreEdits();
-    images.StoreEdits();
-    fontPath.StoreEdits();
-    fontPaths.StoreEdits();
-    fontSizes.StoreEdits();
-}
-
-// Runs after a selector's browse button did its work: a list file newly
-// chosen in the dialog is read at once.
-void VisualPage::OnButtonClicked(wxCommandEvent&)
-{
-    ChangeSettings([this] {
-        imagePath.ReloadIfChosen();
-        fontPath.ReloadIfChosen();
-    });
 }

@@ -29,17 +29,19 @@ V Shown(NumberField* c)
 {
     return {First<wxSpinCtrl>(c)->GetValue(), First<wxSlider>(c)->GetValue(), c->GetValue()};
 }
-// a file selector in a window standing in for a page, which notes every click that travels on to it
+// a file selector in a window standing in for a page, which notes every file it is told was chosen, and
+// every click that travels on to it
 struct PageStandIn : Window
 {
     PageStandIn() : selector(new PathField(frame, L"kept.txt"))
     {
-        frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { clicks.push_back(selector->pathChosen); });
+        selector->SetChosenCallback([this](const wxString& path) { told.push_back(B(path)); });
+        frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { told.push_back("click"); });
         Show();
     }
     void Browse() { ClickButton(First<wxButton>(selector)); }
     PathField* selector;
-    std::vector<bool> clicks;    // whether a path was chosen, as each click reached the page
+    std::vector<std::string> told;
 };
 // a key field and a plain field, the focus in the key field, NumLock on
 class KeyCapture : public testing::Test
@@ -132,13 +134,12 @@ TEST(FileSelect, TheBrowseButtonShowsARealDialogWithItsInputs)
     EXPECT_EQ(dialogs.seen, "file dialog 設定ファイル|./|Text (*.txt)|*.txt|open"
                             "file dialog BGM|./BGM|BGM (*.mid)|*.mid|open");
     EXPECT_EQ(B(selector.GetPath()), "kept.txt");
-    EXPECT_EQ(page.clicks, std::vector<bool>(2, false));
+    EXPECT_TRUE(page.told.empty());
 }
 
 // From a folder of the game directory (<game>) a file in it chosen, or the dialog cancelled (nullptr): the
-// path shown; the page's own click handler runs after, with the flag set when a file was chosen. A
-// cancelled dialog clears the flag that a page left set.
-TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
+// path shown, an edit, and the page told of it (of a chosen file only); the click stays with the selector.
+TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndTold)
 {
     const struct { const char *workingSubfolder, *chosen; bool relativeMode; const char* shown; } cases[] = {
         {"", "BGM/a.mid", true, "BGM/a.mid"},           {"bin", "Font/b.ttf", true, "../Font/b.ttf"},
@@ -155,7 +156,6 @@ TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
         PageStandIn page;
         PathField& selector = *page.selector;
         selector.relativeMode = c.relativeMode;
-        selector.pathChosen = !c.chosen;
         DialogAnswer answer(c.chosen ? U(game.Path() + "/" + c.chosen) : wxString());
         page.Browse();
         const std::string shown = c.shown;
@@ -163,8 +163,7 @@ TEST(FileSelect, AChosenPathIsMadeRelativeToTheWorkingDirectoryAndFlagged)
         EXPECT_EQ(B(selector.GetPath()), inGame ? game.Path() + shown.substr(6) : shown);
         EXPECT_EQ(answer.shown, 1);
         EXPECT_EQ(selector.IsEdited(), c.chosen != nullptr);
-        EXPECT_EQ(selector.pathChosen, c.chosen != nullptr);
-        EXPECT_EQ(page.clicks, std::vector<bool>{c.chosen != nullptr});
+        EXPECT_EQ(page.told, c.chosen ? std::vector<std::string>{B(selector.GetPath())} : std::vector<std::string>{});
     }
 }
 
