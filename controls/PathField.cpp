@@ -77,8 +77,10 @@ wxString PathField::GetPath() const
 
 void PathField::SetPath(const wxString& path)
 {
-    // ChangeValue: setting a path from code is not an edit and raises no event
+    // ChangeValue: setting a path from code raises no event; it is no edit
+    // either, though GTK's ChangeValue keeps an earlier edit's mark
     textCtrl->ChangeValue(path);
+    textCtrl->DiscardEdits();
     // the start of a long path shows, where the folder is
     textCtrl->SetInsertionPoint(0);
     UpdateMark();

@@ -98,8 +98,12 @@ void SettingControls::ShowSettings()
             break;
         case Setting::text:
         case Setting::key:
-            static_cast<wxTextCtrl*>(controls[row])->ChangeValue(section.Text(row));
+        {
+            auto* field = static_cast<wxTextCtrl*>(controls[row]);
+            field->ChangeValue(section.Text(row));
+            field->DiscardEdits();    // GTK's ChangeValue keeps an earlier edit's mark
             break;
+        }
         }
 }
 
