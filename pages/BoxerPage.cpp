@@ -6,12 +6,6 @@ namespace
 {
 // the first boxer box holds members 1 to 14, the second the rest
 const size_t firstBoxRows = 14;
-const wchar_t dataDir[] = L"./Data";
-
-SlotFiles MemberFiles()
-{
-    return {L"ボクサーファイル", L"Boxer (*.box)|*.box", dataDir};
-}
 }
 
 wxBEGIN_EVENT_TABLE(BoxerPage, SettingsPage)
@@ -23,19 +17,18 @@ BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter 
       boxerList(boxerList),
       startBoxerEditor(std::move(startBoxerEditor)),
       listPath(boxerList),
-      members(boxerList.members, MemberFiles())
+      members(boxerList.members, boxerFiles)
 {
 }
 
 void BoxerPage::CreateControls()
 {
-    listPath.Create(*this, dataDir);
+    listPath.Create(*this, boxerFiles.startDir);
     members.CreateButtons(this);
     members.CreateSelectors(*this);
 
     PageLayout layout(this, 2);
-    wxSizer* listGroup = layout.AddGroup(0, L"データ設定ファイル", wxHORIZONTAL);
-    layout.AddRow(listGroup, listPath.Label(), listPath.Selector());
+    listPath.LayoutGroup(layout, 0, L"データ設定ファイル");
     members.LayoutRows(layout, layout.AddGroup(0, L"ボクサーデータ"), 0, firstBoxRows);
     members.LayoutRows(layout, layout.AddGroup(1, L"ボクサーデータ"), firstBoxRows,
                        boxerList.members.Size());

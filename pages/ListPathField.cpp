@@ -21,6 +21,11 @@ void ListPathField::Create(SettingsPage& page, const wxString& startDir)
     });
 }
 
+void ListPathField::LayoutGroup(PageLayout& layout, int column, const wxString& title) const
+{
+    layout.AddRow(layout.AddGroup(column, title, wxHORIZONTAL), label, selector);
+}
+
 void ListPathField::ShowSettings()
 {
     selector->SetPath(list.path);

@@ -8,6 +8,7 @@
 
 #include "controls/PathField.h"
 #include "controls/Caption.h"
+#include "pages/PageLayout.h"
 #include "pages/PagePart.h"
 
 class ListFile;
@@ -23,6 +24,8 @@ public:
 
     // the caption and the selector, registered with the page
     void Create(SettingsPage& page, const wxString& startDir);
+    // a box of its own, holding the caption and the selector in one row
+    void LayoutGroup(PageLayout& layout, int column, const wxString& title) const;
 
     void ShowSettings() override;
     void StoreEdits() override;

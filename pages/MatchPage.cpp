@@ -2,24 +2,19 @@
 
 #include "settings/ReplayList.h"
 
-namespace
-{
-const wchar_t replayDir[] = L"./Replay";
-}
-
 MatchPage::MatchPage(wxWindow* parent, SettingSection& match, ReplayList& replayList)
     : SettingsPage(parent),
       controls(match),
       replayListPath(replayList),
       replayControls(replayList.values),
-      replaySlots(replayList.slots, {L"リプレイファイル", L"リプレイ (*.rep)|*.rep", replayDir})
+      replaySlots(replayList.slots, replayFiles)
 {
 }
 
 void MatchPage::CreateControls()
 {
     controls.CreateControls(*this);
-    replayListPath.Create(*this, replayDir);
+    replayListPath.Create(*this, replayFiles.startDir);
     replayControls.CreateControls(*this);
     replaySlots.CreateLabels(this);
     replaySlots.CreateSelectors(*this);

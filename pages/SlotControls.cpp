@@ -6,8 +6,8 @@
 #include "pages/SettingsPage.h"
 #include "settings/SlotList.h"
 
-SlotControls::SlotControls(SlotList& slots, SlotFiles files)
-    : slots(slots), files(std::move(files))
+SlotControls::SlotControls(SlotList& slots, const SlotFiles& files)
+    : slots(slots), files(files)
 {
 }
 

@@ -7,6 +7,7 @@
 
 #include "pages/PageLayout.h"
 #include "pages/PagePart.h"
+#include "pages/SlotFiles.h"
 
 class SlotList;
 class PathField;
@@ -14,18 +15,10 @@ class SettingsPage;
 class wxSizer;
 class wxWindow;
 
-// what the browse dialog of every slot of a list offers
-struct SlotFiles
-{
-    wxString message;
-    wxString wildcard;
-    wxString startDir;
-};
-
 class SlotControls : public PagePart
 {
 public:
-    SlotControls(SlotList& slots, SlotFiles files);
+    SlotControls(SlotList& slots, const SlotFiles& files);
 
     // the captions as labels, or as buttons; then the selectors, which are
     // registered with the page
@@ -48,7 +41,7 @@ public:
 
 private:
     SlotList& slots;
-    SlotFiles files;
+    const SlotFiles& files;
     std::vector<wxWindow*> captions;
     std::vector<PathField*> selectors;
 };

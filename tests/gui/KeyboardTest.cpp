@@ -86,7 +86,10 @@ TEST(Keyboard, ShortcutsRunWhereverTheFocusIsAndLeaveTheControlAsItWas)
             SCOPED_TRACE(std::string(shortcut.name) + " in the " + kind.name);
             std::filesystem::remove("config.txt");
             if (!frame)
+            {
                 (frame = new MainWindow)->Show();
+                PointAt(frame);    // the keyboard follows the pointer
+            }
             SendMenu(*frame, idInitialSettings);
             SendMenu(*frame, shortcut.id == idUltraLowSpec ? idUltraHighSpec : idUltraLowSpec);
             frame->SetStatusText(wxString());
@@ -94,17 +97,17 @@ TEST(Keyboard, ShortcutsRunWhereverTheFocusIsAndLeaveTheControlAsItWas)
             ASSERT_TRUE(control);
             std::string shownBefore, settingsBefore;
             ModalDialogs dialogs;
-            PressKeys(control, [&](wxUIActionSimulator& sim) {
-                if (auto* spin = dynamic_cast<wxSpinCtrl*>(control))
-                    spin->SetSelection(-1, -1);
-                else if (!dynamic_cast<wxComboBox*>(control))
-                    dynamic_cast<wxTextEntry*>(control)->SelectAll();
-                Pump(50);
-                EXPECT_EQ(wxWindow::FindFocus(), control);
-                shownBefore = Shown(control);
-                settingsBefore = Shown(frame);
-                sim.Char(shortcut.key, shortcut.modifiers);
-            });
+            control->SetFocus();
+            if (auto* spin = dynamic_cast<wxSpinCtrl*>(control))
+                spin->SetSelection(-1, -1);
+            else if (!dynamic_cast<wxComboBox*>(control))
+                dynamic_cast<wxTextEntry*>(control)->SelectAll();
+            Pump(40);
+            EXPECT_EQ(wxWindow::FindFocus(), control);
+            shownBefore = Shown(control);
+            settingsBefore = Shown(frame);
+            wxUIActionSimulator().Char(shortcut.key, shortcut.modifiers);
+            Pump(100);
             const std::string settings = frame ? Shown(frame) : settingsBefore;
             std::string did = FileExists("config.txt") ? ", config.txt written" : "";
             did += (dialogs.seen.empty() ? "" : ", " + dialogs.seen) + (frame ? "" : ", window closed");

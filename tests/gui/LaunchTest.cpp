@@ -117,7 +117,7 @@ TEST(Launch, EachWayStartsItsProgramWithItsArguments)
         // a start expected, or one that should not be, takes a few milliseconds to be recorded
         for (wxStopWatch watch; watch.Time() < (*c.recorded ? 5000 : 300) && Recorded().empty();)
             Pump(20);
-        Pump(300);    // the whole record, and a second start if there were one
+        Pump(150);    // the whole record, and a second start if there were one
         EXPECT_EQ(Recorded(), c.recorded);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(StatusOf(frame), status);
