@@ -38,6 +38,30 @@ struct MenuItem
     const wchar_t* help;
 };
 
+// the machine-spec presets with their menu items; the medium-spec item
+// shares the mnemonic 4 with the low-spec item
+struct SpecPreset
+{
+    MenuItem item;
+    MachineSpec spec;
+};
+
+const SpecPreset specPresets[] = {
+    {{idUltraHighSpec, L"更に高スペック(&1)\tCtrl-1", L"超高スペック用設定"}, MachineSpec::ultraHigh},
+    {{idHighSpec, L"高スペック(&2)\tCtrl-2", L"高スペック用設定"}, MachineSpec::high},
+    {{idMiddleSpec, L"中スペック(&4)\tCtrl-3", L"中スペック用設定"}, MachineSpec::middle},
+    {{idLowSpec, L"低スペック(&4)\tCtrl-4", L"低スペック用設定"}, MachineSpec::low},
+    {{idUltraLowSpec, L"更に低スペック(&5)\tCtrl-5", L"超低スペック用設定"}, MachineSpec::ultraLow},
+};
+
+std::vector<MenuItem> SpecMenuItems()
+{
+    std::vector<MenuItem> items;
+    for (const SpecPreset& preset : specPresets)
+        items.push_back(preset.item);
+    return items;
+}
+
 struct Menu
 {
     const wchar_t* title;
@@ -60,25 +84,8 @@ const Menu menus[] = {
          {idReplay, L"リプレイ再生(&R)\tCtrl-R", L"リプレイを再生します"},
          {idBoxerEditor, L"Brawnsmith(&B)\tCtrl-B", L"Brawnsmithを起動します"},
      }},
-    // the medium-spec item shares the mnemonic 4 with the low-spec item
-    {L"マシンスペック(&S)",
-     {
-         {idUltraHighSpec, L"更に高スペック(&1)\tCtrl-1", L"超高スペック用設定"},
-         {idHighSpec, L"高スペック(&2)\tCtrl-2", L"高スペック用設定"},
-         {idMiddleSpec, L"中スペック(&4)\tCtrl-3", L"中スペック用設定"},
-         {idLowSpec, L"低スペック(&4)\tCtrl-4", L"低スペック用設定"},
-         {idUltraLowSpec, L"更に低スペック(&5)\tCtrl-5", L"超低スペック用設定"},
-     }},
-    {L"ヘルプ(&H)",
-     {
-         {wxID_ABOUT, L"バージョン(&H)\tF1", L"このプログラムについて"},
-     }},
-};
-
-struct SpecPreset
-{
-    int id;
-    MachineSpec spec;
+    {L"マシンスペック(&S)", SpecMenuItems()},
+    {L"ヘルプ(&H)", {{wxID_ABOUT, L"バージョン(&H)\tF1", L"このプログラムについて"}}},
 };
 
 // the menu item whose accelerator is this key with exactly these modifiers
@@ -94,12 +101,6 @@ wxMenuItem* ItemWithShortcut(const wxMenuBar& menuBar, const wxKeyEvent& key)
         }
     return nullptr;
 }
-
-const SpecPreset specPresets[] = {
-    {idUltraHighSpec, MachineSpec::ultraHigh}, {idHighSpec, MachineSpec::high},
-    {idMiddleSpec, MachineSpec::middle},       {idLowSpec, MachineSpec::low},
-    {idUltraLowSpec, MachineSpec::ultraLow},
-};
 }
 
 // ----------------------------------------------------------------------------
@@ -117,11 +118,7 @@ wxBEGIN_EVENT_TABLE(MainWindow, wxFrame)
     EVT_MENU(idSaveAndRun, MainWindow::OnSaveAndRun)
     EVT_MENU(idReplay, MainWindow::OnReplay)
     EVT_MENU(idBoxerEditor, MainWindow::OnBoxerEditor)
-    EVT_MENU(idUltraHighSpec, MainWindow::OnSpecPreset)
-    EVT_MENU(idHighSpec, MainWindow::OnSpecPreset)
-    EVT_MENU(idMiddleSpec, MainWindow::OnSpecPreset)
-    EVT_MENU(idLowSpec, MainWindow::OnSpecPreset)
-    EVT_MENU(idUltraLowSpec, MainWindow::OnSpecPreset)
+    EVT_MENU_RANGE(idUltraHighSpec, idUltraLowSpec, MainWindow::OnSpecPreset)
     EVT_CLOSE(MainWindow::OnCloseWindow)
     EVT_CHAR_HOOK(MainWindow::OnCharHook)
 wxEND_EVENT_TABLE()
@@ -333,7 +330,7 @@ void MainWindow::OnSpecPreset(wxCommandEvent& event)
 {
     notebook->StoreEdits();
     for (const SpecPreset& preset : specPresets)
-        if (preset.id == event.GetId())
+        if (preset.item.id == event.GetId())
             ApplyMachineSpec(settings.basic, preset.spec);
     notebook->ShowSettings();
 }

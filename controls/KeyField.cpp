@@ -3,65 +3,15 @@
 #include <wx/defs.h>
 
 #include "controls/CommonLook.h"
+#include "settings/KeyNames.h"
 
 namespace
 {
-// keys named at the key-down stage, matched by the toolkit's symbolic codes
-struct SpecialKey
-{
-    int keyCode;
-    const wchar_t* name;
-};
-
-const SpecialKey specialKeys[] = {
-    // the keypad operators; separator and subtract share a name
-    {WXK_NUMPAD_MULTIPLY, L"[*]"},
-    {WXK_NUMPAD_ADD, L"[+]"},
-    {WXK_NUMPAD_SEPARATOR, L"[-]"},
-    {WXK_NUMPAD_SUBTRACT, L"[-]"},
-    {WXK_NUMPAD_DECIMAL, L"[.]"},
-    {WXK_NUMPAD_DIVIDE, L"[/]"},
-    {WXK_RETURN, L"return"},
-    {WXK_SPACE, L"space"},
-    // either Shift and either Control key
-    {WXK_SHIFT, L"left shift"},
-    {WXK_CONTROL, L"left ctrl"},
-    {WXK_LEFT, L"left"},
-    {WXK_UP, L"up"},
-    {WXK_RIGHT, L"right"},
-    {WXK_DOWN, L"down"},
-    {WXK_NUMPAD0, L"[0]"},
-    {WXK_NUMPAD1, L"[1]"},
-    {WXK_NUMPAD2, L"[2]"},
-    {WXK_NUMPAD3, L"[3]"},
-    {WXK_NUMPAD4, L"[4]"},
-    {WXK_NUMPAD5, L"[5]"},
-    {WXK_NUMPAD6, L"[6]"},
-    {WXK_NUMPAD7, L"[7]"},
-    {WXK_NUMPAD8, L"[8]"},
-    {WXK_NUMPAD9, L"[9]"},
-    // the keypad's arrows, which keypad 4, 8, 6 and 2 are with NumLock off;
-    // its other keys then name nothing
-    {WXK_NUMPAD_LEFT, L"left"},
-    {WXK_NUMPAD_UP, L"up"},
-    {WXK_NUMPAD_RIGHT, L"right"},
-    {WXK_NUMPAD_DOWN, L"down"},
-};
-
-bool IsModifier(int keyCode)
-{
-    return keyCode == WXK_SHIFT || keyCode == WXK_CONTROL;
-}
-
 // whether that modifier is still down as the event was raised
 bool IsHeld(const wxKeyEvent& event, int modifier)
 {
     return modifier == WXK_SHIFT ? event.ShiftDown() : modifier == WXK_CONTROL && event.ControlDown();
 }
-
-// characters that are their own key name; the main keyboard's 1 and 2 are
-// not key names, unlike 0 and 3 to 9
-const wchar_t namedCharacters[] = L",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz";
 }
 
 wxBEGIN_EVENT_TABLE(KeyField, wxTextCtrl)
@@ -84,20 +34,18 @@ KeyField::KeyField(wxWindow* parent)
     ApplyFieldLook(this);
 }
 
-wxString KeyField::SpecialKeyName(int keyCode)
+void KeyField::SetNamedCallback(std::function<void()> callback)
 {
-    for (const SpecialKey& key : specialKeys)
-        if (key.keyCode == keyCode)
-            return wxString(key.name);
-    return wxString();
+    named = std::move(callback);
 }
 
-wxString KeyField::CharacterKeyName(int character)
+// the one way a key puts its name in: an edit, and told at once
+void KeyField::SetName(const wxString& name)
 {
-    for (const wchar_t* c = namedCharacters; *c; ++c)
-        if (*c == character)
-            return wxString(*c);
-    return wxString();
+    ChangeValue(name);
+    MarkDirty();
+    if (named)
+        named();
 }
 
 // Shift and Control are named when they are let go with no other key
@@ -109,7 +57,7 @@ wxString KeyField::CharacterKeyName(int character)
 void KeyField::OnCharHook(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
-    modifierAlone = IsModifier(key);
+    modifierAlone = IsModifierKey(key);
     if (modifierAlone)
         heldModifier = key;
     event.Skip();    // on to the menu shortcuts, then to OnKeyDown
@@ -119,7 +67,7 @@ void KeyField::OnCharHook(wxKeyEvent& event)
 void KeyField::OnKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
-    if (IsModifier(key))
+    if (IsModifierKey(key))
         return;    // named when it is let go, if alone
     if (key == WXK_TAB && !event.ControlDown() && !event.AltDown())
     {
@@ -128,15 +76,14 @@ void KeyField::OnKeyDown(wxKeyEvent& event)
                                    : wxNavigationKeyEvent::IsForward);
         return;
     }
-    if (heldModifier != 0 && IsHeld(event, heldModifier))
-        SetValue(SpecialKeyName(heldModifier));
     const wxString name = SpecialKeyName(key);
-    if (name.empty())
-        event.Skip();    // named, or ignored, at the character stage
+    if (!name.empty())
+        SetName(name);
     else
     {
-        SetValue(name);
-        MarkDirty();    // a key pressed is an edit, unlike a name put in from code
+        if (heldModifier != 0 && IsHeld(event, heldModifier))
+            SetName(SpecialKeyName(heldModifier));
+        event.Skip();    // named, or ignored, at the character stage
     }
 }
 
@@ -145,7 +92,7 @@ void KeyField::OnKeyUp(wxKeyEvent& event)
     if (event.GetKeyCode() == heldModifier)
     {
         if (modifierAlone)
-            SetValue(SpecialKeyName(heldModifier));
+            SetName(SpecialKeyName(heldModifier));
         heldModifier = 0;
     }
     event.Skip();
@@ -163,10 +110,7 @@ void KeyField::OnChar(wxKeyEvent& event)
     // never skipped: no character reaches the text control's own editing
     const wxString name = CharacterKeyName(event.GetUnicodeKey());
     if (!name.empty())
-    {
-        SetValue(name);
-        MarkDirty();
-    }
+        SetName(name);
 }
 
 // not skipped: the text control never sees these

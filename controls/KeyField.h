@@ -1,11 +1,14 @@
 // A key-capture field: pressing a key replaces the whole text with that
-// key's name ("space", "z", "[4]", "left shift"). Nothing can be typed,
-// edited, deleted or pasted in it; pages may still put any text in with
-// SetValue. Tab and Shift-Tab move the focus on, and the window's menu
-// shortcuts work here as anywhere: Shift or Control held for them names
-// nothing.
+// key's name ("space", "z", "[4]", "left shift"; settings/KeyNames). Every
+// name a key puts in is an edit (IsModified) and is reported at once to
+// whoever asked with SetNamedCallback. Nothing can be typed, edited,
+// deleted or pasted in it; pages may still put any text in with
+// ChangeValue, which is no edit. Tab and Shift-Tab move the focus on, and
+// the window's menu shortcuts work here as anywhere: Shift or Control held
+// for them names nothing.
 #pragma once
 
+#include <functional>
 #include <wx/textctrl.h>
 
 class KeyField : public wxTextCtrl
@@ -13,13 +16,12 @@ class KeyField : public wxTextCtrl
 public:
     explicit KeyField(wxWindow* parent);
 
-    // the name a key-down event gives, or an empty string when the key is
-    // named at the character stage or not at all
-    static wxString SpecialKeyName(int keyCode);
-    // the name a typed character gives, or an empty string if it has none
-    static wxString CharacterKeyName(int character);
+    // called after every name a key put in
+    void SetNamedCallback(std::function<void()> callback);
 
 private:
+    void SetName(const wxString& name);
+
     void OnCharHook(wxKeyEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
@@ -37,6 +39,7 @@ private:
     // went down since
     int heldModifier = 0;
     bool modifierAlone = false;
+    std::function<void()> named;
 
     wxDECLARE_EVENT_TABLE();
 };

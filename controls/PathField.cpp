@@ -55,7 +55,6 @@ void PathField::CreateControls(const wxString& initialText)
     wildcard = wxString(L"Text (*.txt)|*.txt");
     startDir = wxString(L"./");
     relativeMode = true;
-    pathChosen = false;
 }
 
 void PathField::LayoutControls()
@@ -78,8 +77,10 @@ wxString PathField::GetPath() const
 
 void PathField::SetPath(const wxString& path)
 {
-    // ChangeValue: setting a path from code is not an edit and raises no event
+    // ChangeValue: setting a path from code raises no event; it is no edit
+    // either, though GTK's ChangeValue keeps an earlier edit's mark
     textCtrl->ChangeValue(path);
+    textCtrl->DiscardEdits();
     // the start of a long path shows, where the folder is
     textCtrl->SetInsertionPoint(0);
     UpdateMark();
@@ -90,27 +91,30 @@ bool PathField::IsEdited() const
     return textCtrl->IsModified();
 }
 
+void PathField::SetChosenCallback(std::function<void(const wxString& path)> callback)
+{
+    chosen = std::move(callback);
+}
+
 // ----------------------------------------------------------------------------
 // browsing
 // ----------------------------------------------------------------------------
 
-void PathField::OnBrowse(wxCommandEvent& event)
+// the click ends here: what follows a chosen file is the callback's
+void PathField::OnBrowse(wxCommandEvent&)
 {
     wxFileDialog dialog(this, message, wxString(), wxString(), wildcard, 0);
     dialog.SetDirectory(startDir);
-    pathChosen = false;
-
     const FileChoice choice = RunFileDialog(dialog);
-    if (choice.confirmed)
-    {
-        wxFileName chosen(choice.path);
-        if (relativeMode)
-            chosen.MakeRelativeTo(wxString());    // to the working directory
-        SetPath(chosen.GetFullPath());
-        textCtrl->MarkDirty();
-        pathChosen = true;
-    }
-    event.Skip();    // the page's button handler runs next
+    if (!choice.confirmed)
+        return;
+    wxFileName file(choice.path);
+    if (relativeMode)
+        file.MakeRelativeTo(wxString());    // to the working directory
+    SetPath(file.GetFullPath());
+    textCtrl->MarkDirty();
+    if (chosen)
+        chosen(GetPath());
 }
 
 // ----------------------------------------------------------------------------

@@ -1,11 +1,12 @@
 // A path field with a small browse button. A file chosen in the browse
 // dialog replaces the field's text (relative to the working directory
-// unless relativeMode is off), sets pathChosen, and the button click then
-// travels on to the page, which clears the flag and reloads what it needs.
-// A path typed by hand sets no flag. Showing the page puts the cursor at
-// the end of the path rather than selecting it.
+// unless relativeMode is off), counts as an edit, and is reported to
+// whoever asked with SetChosenCallback; a path typed by hand is an edit
+// too but is reported to no one. Showing the page puts the cursor at the
+// start of the path (where its folder is) rather than selecting it.
 #pragma once
 
+#include <functional>
 #include <wx/panel.h>
 
 class wxButton;
@@ -25,13 +26,15 @@ public:
     // true when the path names no existing file (see UpdateMark)
     bool IsMarkedMissing() const { return missing; }
 
+    // called with the field's new path after a file was chosen in the dialog
+    // (not when it was cancelled)
+    void SetChosenCallback(std::function<void(const wxString& path)> callback);
+
     // set by the page right after construction
     wxString wildcard;
     wxString startDir;
     wxString message;
     bool relativeMode;
-    // true once a file was confirmed in the dialog, until the page clears it
-    bool pathChosen;
 
 private:
     void CreateControls(const wxString& initialText);
@@ -45,6 +48,7 @@ private:
     wxTextCtrl* textCtrl;
     wxButton* browseButton;
     bool missing = false;
+    std::function<void(const wxString& path)> chosen;
 
     wxDECLARE_EVENT_TABLE();
 };

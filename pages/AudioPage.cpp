@@ -2,80 +2,28 @@
 
 #include "settings/FixedList.h"
 
-namespace
-{
-const wchar_t bgmDir[] = L"./BGM";
-const wchar_t seDir[] = L"./SE";
-
-SlotFiles BgmFiles()
-{
-    return {L"BGMファイル",
-            L"BGM (*.mid;*.ogg;*.wav;*.mod;*.s3m;*.it;*.xm;*.mp3)|"
-            L"*.mid;*.ogg;*.wav;*.mod;*.s3m;*.it;*.xm;*.mp3",
-            bgmDir};
-}
-
-SlotFiles SeFiles()
-{
-    return {L"効果音ファイル", L"SE(*.wav;*.ogg;*.aif)|*.wav;*.ogg;*.aif", seDir};
-}
-}
-
-wxBEGIN_EVENT_TABLE(AudioPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, AudioPage::OnButtonClicked)
-wxEND_EVENT_TABLE()
-
 AudioPage::AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList)
     : SettingsPage(parent),
       bgmPath(bgmList),
       sePath(seList),
-      bgm(bgmList.slots, BgmFiles()),
-      se(seList.slots, SeFiles())
+      bgm(bgmList.slots, musicFiles),
+      se(seList.slots, soundEffectFiles)
 {
 }
 
 void AudioPage::CreateControls()
 {
-    bgmPath.Create(this, bgmDir);
-    sePath.Create(this, seDir);
+    bgmPath.Create(*this, musicFiles.startDir);
+    sePath.Create(*this, soundEffectFiles.startDir);
     bgm.CreateLabels(this);
-    bgm.CreateSelectors(this);
+    bgm.CreateSelectors(*this);
     se.CreateLabels(this);
-    se.CreateSelectors(this);
+    se.CreateSelectors(*this);
 
     PageLayout layout(this, 2);
-    wxSizer* bgmListGroup = layout.AddGroup(0, L"BGM設定ファイル", wxHORIZONTAL);
-    layout.AddRow(bgmListGroup, bgmPath.Label(), bgmPath.Selector());
+    bgmPath.LayoutGroup(layout, 0, L"BGM設定ファイル");
     bgm.LayoutRows(layout, layout.AddGroup(0, L"BGM"));
-
-    wxSizer* seListGroup = layout.AddGroup(1, L"効果設定ファイル", wxHORIZONTAL);
-    layout.AddRow(seListGroup, sePath.Label(), sePath.Selector());
+    sePath.LayoutGroup(layout, 1, L"効果設定ファイル");
     se.LayoutRows(layout, layout.AddGroup(1, L"効果音"));
     layout.Finish();
-}
-
-void AudioPage::TransferToControls()
-{
-    bgmPath.ShowSettings();
-    bgm.ShowSettings();
-    sePath.ShowSettings();
-    se.ShowSettings();
-}
-
-void AudioPage::TransferFromControls()
-{
-    bgmPath.StoreEdits();
-    bgm.StoreEdits();
-    sePath.StoreEdits();
-    se.StoreEdits();
-}
-
-// Runs after a selector's browse button did its work: a list file newly
-// chosen in the dialog is read at once.
-void AudioPage::OnButtonClicked(wxCommandEvent&)
-{
-    ChangeSettings([this] {
-        bgmPath.ReloadIfChosen();
-        sePath.ReloadIfChosen();
-    });
 }

@@ -20,15 +20,9 @@ public:
 
 private:
     void CreateControls() override;
-    void TransferToControls() override;
-    void TransferFromControls() override;
-
-    void OnButtonClicked(wxCommandEvent& event);
 
     ListPathField bgmPath;
     ListPathField sePath;
     SlotControls bgm;
     SlotControls se;
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -6,16 +6,10 @@ namespace
 {
 // the first boxer box holds members 1 to 14, the second the rest
 const size_t firstBoxRows = 14;
-const wchar_t dataDir[] = L"./Data";
-
-SlotFiles MemberFiles()
-{
-    return {L"ボクサーファイル", L"Boxer (*.box)|*.box", dataDir};
-}
 }
 
 wxBEGIN_EVENT_TABLE(BoxerPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, BoxerPage::OnButtonClicked)
+    EVT_BUTTON(wxID_ANY, BoxerPage::OnMemberButton)
 wxEND_EVENT_TABLE()
 
 BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter startBoxerEditor)
@@ -23,50 +17,35 @@ BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter 
       boxerList(boxerList),
       startBoxerEditor(std::move(startBoxerEditor)),
       listPath(boxerList),
-      members(boxerList.members, MemberFiles())
+      members(boxerList.members, boxerFiles)
 {
 }
 
 void BoxerPage::CreateControls()
 {
-    listPath.Create(this, dataDir);
+    listPath.Create(*this, boxerFiles.startDir);
     members.CreateButtons(this);
-    members.CreateSelectors(this);
+    members.CreateSelectors(*this);
 
     PageLayout layout(this, 2);
-    wxSizer* listGroup = layout.AddGroup(0, L"データ設定ファイル", wxHORIZONTAL);
-    layout.AddRow(listGroup, listPath.Label(), listPath.Selector());
+    listPath.LayoutGroup(layout, 0, L"データ設定ファイル");
     members.LayoutRows(layout, layout.AddGroup(0, L"ボクサーデータ"), 0, firstBoxRows);
     members.LayoutRows(layout, layout.AddGroup(1, L"ボクサーデータ"), firstBoxRows,
                        boxerList.members.Size());
     layout.Finish();
 }
 
-void BoxerPage::TransferToControls()
+// A member's button opens its boxer file, as typed so far, in the boxer
+// editor; nothing is started for a free slot. (The path fields' browse
+// buttons keep their clicks.)
+void BoxerPage::OnMemberButton(wxCommandEvent& event)
 {
-    listPath.ShowSettings();
-    members.ShowSettings();
-}
-
-void BoxerPage::TransferFromControls()
-{
-    listPath.StoreEdits();
-    members.StoreEdits();
-}
-
-// A member's button opens its boxer file in the boxer editor (nothing is
-// started for a free slot); then, for every click (the selectors' browse
-// buttons too), a list file newly chosen in the dialog is read at once.
-void BoxerPage::OnButtonClicked(wxCommandEvent& event)
-{
-    ChangeSettings([this, &event] {
-        const std::vector<wxWindow*>& buttons = members.Captions();
-        for (size_t member = 0; member < buttons.size(); ++member)
-        {
-            const wxString& boxerFile = boxerList.members.Path(member);
-            if (event.GetEventObject() == buttons[member] && !boxerFile.empty())
-                startBoxerEditor(boxerFile);
-        }
-        listPath.ReloadIfChosen();
-    });
+    StoreEdits();
+    const std::vector<wxWindow*>& buttons = members.Captions();
+    for (size_t member = 0; member < buttons.size(); ++member)
+    {
+        const wxString& boxerFile = boxerList.members.Path(member);
+        if (event.GetEventObject() == buttons[member] && !boxerFile.empty())
+            startBoxerEditor(boxerFile);
+    }
 }

@@ -24,10 +24,8 @@ public:
 
 private:
     void CreateControls() override;
-    void TransferToControls() override;
-    void TransferFromControls() override;
 
-    void OnButtonClicked(wxCommandEvent& event);
+    void OnMemberButton(wxCommandEvent& event);
 
     BoxerList& boxerList;
     BoxerEditorStarter startBoxerEditor;

@@ -1,9 +1,8 @@
 #include "pages/ControlPage.h"
 
 #include <algorithm>
-#include <wx/textctrl.h>
+#include <wx/window.h>
 
-#include "controls/KeyField.h"
 #include "settings/KeyConflicts.h"
 #include "settings/SettingSection.h"
 
@@ -13,10 +12,6 @@ const wxColour boundTwiceColour(255, 221, 153);
 const wchar_t sameSetText[] = L"同じ組の別の操作にも使われているキーです";
 const wchar_t otherPlayerText[] = L"もう一人のプレイヤーにも使われているキーです";
 }
-
-wxBEGIN_EVENT_TABLE(ControlPage, SectionPage)
-    EVT_TEXT(wxID_ANY, ControlPage::OnKeyChanged)
-wxEND_EVENT_TABLE()
 
 ControlPage::ControlPage(wxWindow* parent, SettingSection& control)
     : SectionPage(parent, control, 2)
@@ -28,9 +23,10 @@ bool ControlPage::IsMarkedTwice(size_t row) const
     return std::find(markedRows.begin(), markedRows.end(), row) != markedRows.end();
 }
 
-void ControlPage::TransferToControls()
+// A key pressed in a key field goes to the settings and the page shows them
+// again (SettingControls), so the marks follow at once.
+void ControlPage::SettingsShown()
 {
-    SectionPage::TransferToControls();
     MarkKeysBoundTwice();
 }
 
@@ -57,22 +53,4 @@ void ControlPage::MarkKeysBoundTwice()
         field->SetToolTip(section.Description(row) + notes[row]);
         field->Refresh();
     }
-}
-
-// A key pressed in a key field (a key name put in from code raises no
-// event): that key goes to the settings, and the marks follow at once.
-void ControlPage::OnKeyChanged(wxCommandEvent& event)
-{
-    event.Skip();
-    SettingControls& controls = Controls();
-    for (size_t row = 0; row < controls.Section().Size(); ++row)
-        if (controls.Control(row) == event.GetEventObject())
-        {
-            if (auto* field = dynamic_cast<KeyField*>(controls.Control(row)))
-            {
-                controls.Section().SetText(row, field->GetValue());
-                MarkKeysBoundTwice();
-            }
-            return;
-        }
 }

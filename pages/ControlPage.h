@@ -15,12 +15,10 @@ public:
     bool IsMarkedTwice(size_t row) const;
 
 private:
-    void TransferToControls() override;
+    // after the keys are shown, and after every key pressed in a key field
+    void SettingsShown() override;
 
     void MarkKeysBoundTwice();
-    void OnKeyChanged(wxCommandEvent& event);
 
     std::vector<size_t> markedRows;
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -2,6 +2,7 @@
 
 #include "controls/PathField.h"
 #include "controls/Caption.h"
+#include "pages/SettingsPage.h"
 #include "settings/ListFile.h"
 
 ListPathField::ListPathField(ListFile& list)
@@ -9,11 +10,20 @@ ListPathField::ListPathField(ListFile& list)
 {
 }
 
-void ListPathField::Create(wxWindow* page, const wxString& startDir)
+void ListPathField::Create(SettingsPage& page, const wxString& startDir)
 {
-    label = new Caption(page, listFileCaption);
-    selector = new PathField(page, wxString());
+    page.Register(*this);
+    label = new Caption(&page, listFileCaption);
+    selector = new PathField(&page, wxString());
     selector->startDir = startDir;
+    selector->SetChosenCallback([this, &page](const wxString& path) {
+        page.ChangeSettings([this, &path] { Load(path); });
+    });
+}
+
+void ListPathField::LayoutGroup(PageLayout& layout, int column, const wxString& title) const
+{
+    layout.AddRow(layout.AddGroup(column, title, wxHORIZONTAL), label, selector);
 }
 
 void ListPathField::ShowSettings()
@@ -27,13 +37,9 @@ void ListPathField::StoreEdits()
         list.path = selector->GetPath();
 }
 
-bool ListPathField::ReloadIfChosen()
+void ListPathField::Load(const wxString& path)
 {
-    if (!selector->pathChosen)
-        return false;
-    selector->pathChosen = false;
-    list.path = selector->GetPath();
-    list.pickedPath = list.path;    // a save may write it there, inside the game or not
+    list.path = path;
+    list.pickedPath = path;    // a save may write it there, inside the game or not
     list.ReadFile();
-    return true;
 }

@@ -1,38 +1,42 @@
 // The path of a page's list file: a caption and a path selector, bound to
 // the list's path. A list file newly chosen in the browse dialog is read at
-// once; a path typed by hand reloads nothing.
+// once (a file that cannot be read leaves the list as it was, and nothing
+// is shown); a path typed by hand reloads nothing.
 #pragma once
 
 #include <wx/string.h>
 
 #include "controls/PathField.h"
 #include "controls/Caption.h"
+#include "pages/PageLayout.h"
+#include "pages/PagePart.h"
 
 class ListFile;
+class SettingsPage;
 
 // the caption beside the selector of a page's list file
 inline const wchar_t listFileCaption[] = L"ファイル名";
 
-class ListPathField
+class ListPathField : public PagePart
 {
 public:
     explicit ListPathField(ListFile& list);
 
-    void Create(wxWindow* page, const wxString& startDir);
+    // the caption and the selector, registered with the page
+    void Create(SettingsPage& page, const wxString& startDir);
+    // a box of its own, holding the caption and the selector in one row
+    void LayoutGroup(PageLayout& layout, int column, const wxString& title) const;
 
-    void ShowSettings();
-    void StoreEdits();
-
-    // Called from the page's button handler, after a selector's browse
-    // button did its work: true, with the new path stored and the list read
-    // from it, when the user chose a new list file. A file that cannot be
-    // read leaves the list as it was, and nothing is shown.
-    bool ReloadIfChosen();
+    void ShowSettings() override;
+    void StoreEdits() override;
 
     Caption* Label() const { return label; }
     PathField* Selector() const { return selector; }
 
 private:
+    // the list file chosen in the dialog, read
+    void Load(const wxString& path);
+
     ListFile& list;
     Caption* label = nullptr;
     PathField* selector = nullptr;

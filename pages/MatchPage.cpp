@@ -2,31 +2,22 @@
 
 #include "settings/ReplayList.h"
 
-namespace
-{
-const wchar_t replayDir[] = L"./Replay";
-}
-
-wxBEGIN_EVENT_TABLE(MatchPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, MatchPage::OnButtonClicked)
-wxEND_EVENT_TABLE()
-
 MatchPage::MatchPage(wxWindow* parent, SettingSection& match, ReplayList& replayList)
     : SettingsPage(parent),
       controls(match),
       replayListPath(replayList),
       replayControls(replayList.values),
-      replaySlots(replayList.slots, {L"リプレイファイル", L"リプレイ (*.rep)|*.rep", replayDir})
+      replaySlots(replayList.slots, replayFiles)
 {
 }
 
 void MatchPage::CreateControls()
 {
-    controls.CreateControls(this);
-    replayListPath.Create(this, replayDir);
-    replayControls.CreateControls(this);
+    controls.CreateControls(*this);
+    replayListPath.Create(*this, replayFiles.startDir);
+    replayControls.CreateControls(*this);
     replaySlots.CreateLabels(this);
-    replaySlots.CreateSelectors(this);
+    replaySlots.CreateSelectors(*this);
 
     PageLayout layout(this, 2);
     controls.LayoutControls(layout);
@@ -37,27 +28,4 @@ void MatchPage::CreateControls()
     replaySlots.LayoutRows(layout, layout.AddGroup(1, L"リプレイスロット"),
                            PageLayout::leftAlignedRows);
     layout.Finish();
-}
-
-void MatchPage::TransferToControls()
-{
-    controls.ShowSettings();
-    replayListPath.ShowSettings();
-    replayControls.ShowSettings();
-    replaySlots.ShowSettings();
-}
-
-void MatchPage::TransferFromControls()
-{
-    controls.StoreEdits();
-    replayListPath.StoreEdits();
-    replayControls.StoreEdits();
-    replaySlots.StoreEdits();
-}
-
-// Runs after a selector's browse button did its work: a replay list newly
-// chosen in the dialog is read at once.
-void MatchPage::OnButtonClicked(wxCommandEvent&)
-{
-    ChangeSettings([this] { replayListPath.ReloadIfChosen(); });
 }

@@ -22,15 +22,9 @@ public:
 
 private:
     void CreateControls() override;
-    void TransferToControls() override;
-    void TransferFromControls() override;
-
-    void OnButtonClicked(wxCommandEvent& event);
 
     SettingControls controls;
     ListPathField replayListPath;
     SettingControls replayControls;
     SlotControls replaySlots;
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -12,7 +12,7 @@ SectionPage::SectionPage(wxWindow* parent, SettingSection& section, int columns,
 
 void SectionPage::CreateControls()
 {
-    controls.CreateControls(this);
+    controls.CreateControls(*this);
     PageLayout layout(this, columns, alignment);
     controls.LayoutControls(layout, groupOrder);
     layout.Finish();

@@ -18,9 +18,6 @@ protected:
                 PageLayout::RowAlignment alignment = PageLayout::centredRows,
                 std::vector<int> groupOrder = {});
 
-    void TransferToControls() override { controls.ShowSettings(); }
-    void TransferFromControls() override { controls.StoreEdits(); }
-
 private:
     void CreateControls() override;
 

@@ -5,28 +5,35 @@
 #include "controls/Caption.h"
 #include "controls/NumberField.h"
 #include "controls/KeyField.h"
+#include "pages/SettingsPage.h"
 #include "settings/SettingSection.h"
 
 namespace
 {
-wxWindow* CreateControl(wxWindow* page, const Setting& setting)
+wxWindow* CreateControl(SettingsPage& page, const Setting& setting)
 {
     switch (setting.kind)
     {
     case Setting::choice:
     {
-        auto* box = new ChoiceField(page);
+        auto* box = new ChoiceField(&page);
         for (const wxString& choice : setting.choices)
             box->Append(choice);
         box->FitChoices();
         return box;
     }
     case Setting::number:
-        return new NumberField(page, setting.min, setting.max, setting.step);
+        return new NumberField(&page, setting.min, setting.max, setting.step);
     case Setting::text:
-        return new TextField(page);
+        return new TextField(&page);
     case Setting::key:
-        return new KeyField(page);
+    {
+        // a key's name goes to the settings at once, so that the page can
+        // show at once what follows from it (a key bound twice)
+        auto* field = new KeyField(&page);
+        field->SetNamedCallback([&page] { page.ChangeSettings(); });
+        return field;
+    }
     }
     return nullptr;
 }
@@ -45,13 +52,14 @@ SettingControls::SettingControls(SettingSection& section)
 {
 }
 
-void SettingControls::CreateControls(wxWindow* page)
+void SettingControls::CreateControls(SettingsPage& page)
 {
+    page.Register(*this);
     for (size_t group = 0; group < section.Groups().size(); ++group)
     {
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == static_cast<int>(group))
-                captions[row] = new Caption(page, section.At(row).caption);
+                captions[row] = new Caption(&page, section.At(row).caption);
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == static_cast<int>(group))
             {
@@ -76,33 +84,48 @@ void SettingControls::LayoutControls(PageLayout& layout, std::vector<int> groupO
     }
 }
 
+// Each control is of the kind its setting declares (CreateControl).
 void SettingControls::ShowSettings()
 {
     for (size_t row = 0; row < section.Size(); ++row)
-    {
-        wxWindow* control = controls[row];
-        if (auto* box = dynamic_cast<ChoiceField*>(control))
-            box->SetSelection(section.Number(row));
-        else if (auto* slider = dynamic_cast<NumberField*>(control))
-            slider->SetValue(section.Number(row));
-        else if (auto* field = dynamic_cast<wxTextCtrl*>(control))
+        switch (section.At(row).kind)
+        {
+        case Setting::choice:
+            static_cast<ChoiceField*>(controls[row])->SetSelection(section.Number(row));
+            break;
+        case Setting::number:
+            static_cast<NumberField*>(controls[row])->SetValue(section.Number(row));
+            break;
+        case Setting::text:
+        case Setting::key:
+        {
+            auto* field = static_cast<wxTextCtrl*>(controls[row]);
             field->ChangeValue(section.Text(row));
-    }
+            field->DiscardEdits();    // GTK's ChangeValue keeps an earlier edit's mark
+            break;
+        }
+        }
 }
 
 // A text goes back only when the user changed it: a field shows at most
 // 65,535 characters (GTK's limit for an entry), and a longer text read from
-// a file stays whole unless it is edited.
+// a file stays whole unless it is edited. A key field is edited by every
+// name a key puts in.
 void SettingControls::StoreEdits()
 {
     for (size_t row = 0; row < section.Size(); ++row)
-    {
-        wxWindow* control = controls[row];
-        if (auto* box = dynamic_cast<ChoiceField*>(control))
-            section.SetNumber(row, box->GetSelection());
-        else if (auto* slider = dynamic_cast<NumberField*>(control))
-            section.SetNumber(row, slider->GetValue());
-        else if (auto* field = dynamic_cast<wxTextCtrl*>(control); field && field->IsModified())
-            section.SetText(row, field->GetValue());
-    }
+        switch (section.At(row).kind)
+        {
+        case Setting::choice:
+            section.SetNumber(row, static_cast<ChoiceField*>(controls[row])->GetSelection());
+            break;
+        case Setting::number:
+            section.SetNumber(row, static_cast<NumberField*>(controls[row])->GetValue());
+            break;
+        case Setting::text:
+        case Setting::key:
+            if (const auto* field = static_cast<wxTextCtrl*>(controls[row]); field->IsModified())
+                section.SetText(row, field->GetValue());
+            break;
+        }
 }

@@ -6,25 +6,28 @@
 #include <vector>
 
 #include "pages/PageLayout.h"
+#include "pages/PagePart.h"
 
 class SettingSection;
+class SettingsPage;
 class wxWindow;
 
-class SettingControls
+class SettingControls : public PagePart
 {
 public:
     explicit SettingControls(SettingSection& section);
 
     // Creates the captions and controls as children of the page, box by
-    // box: the box's captions first, then its controls.
-    void CreateControls(wxWindow* page);
+    // box: the box's captions first, then its controls; registers them with
+    // the page.
+    void CreateControls(SettingsPage& page);
     // Adds the boxes to the layout's columns, one row per setting; the boxes
     // come in the section's order unless an order is given.
     void LayoutControls(PageLayout& layout, std::vector<int> groupOrder = {}) const;
 
     // the section's values into the controls, and what the user changed back
-    void ShowSettings();
-    void StoreEdits();
+    void ShowSettings() override;
+    void StoreEdits() override;
 
     // by the row of the setting in its section
     wxWindow* Control(size_t row) const { return controls.at(row); }

@@ -1,5 +1,7 @@
 #include "pages/SettingsPage.h"
 
+#include "pages/PagePart.h"
+
 namespace
 {
 // Without a scroll rate the scroll bars of a page that does not fit would
@@ -21,18 +23,36 @@ void SettingsPage::Build()
     Freeze();
     CreateControls();
     built = true;
-    TransferToControls();
+    ShowSettings();
     Thaw();
+}
+
+void SettingsPage::Register(PagePart& part)
+{
+    parts.push_back(&part);
 }
 
 void SettingsPage::ShowSettings()
 {
-    if (built)
-        TransferToControls();
+    if (!built)
+        return;
+    for (PagePart* part : parts)
+        part->ShowSettings();
+    SettingsShown();
 }
 
 void SettingsPage::StoreEdits()
 {
-    if (built)
-        TransferFromControls();
+    if (!built)
+        return;
+    for (PagePart* part : parts)
+        part->StoreEdits();
+}
+
+void SettingsPage::ChangeSettings(const std::function<void()>& change)
+{
+    StoreEdits();
+    if (change)
+        change();
+    ShowSettings();
 }

@@ -3,12 +3,18 @@
 //
 // A page is created empty; its controls are built the first time it is
 // shown (Build), so that starting the editor builds only the first page.
-// A built page shows the settings (ShowSettings) and hands what the user
-// changed back to them (StoreEdits); the main window asks for both around
+// As it builds them, the page registers its parts (Register): a section's
+// controls, a list file's path, a list's slots. A built page shows the
+// settings (ShowSettings) and hands what the user changed back to them
+// (StoreEdits) by walking those parts; the main window asks for both around
 // every command, and on a page that was never built both do nothing.
 #pragma once
 
+#include <functional>
+#include <vector>
 #include <wx/scrolwin.h>
+
+class PagePart;
 
 class SettingsPage : public wxScrolledWindow
 {
@@ -22,23 +28,22 @@ public:
     void ShowSettings();
     void StoreEdits();
 
-protected:
-    // each page: its controls and their layout, and the copying of values
-    // between them and the settings
-    virtual void CreateControls() = 0;
-    virtual void TransferToControls() = 0;
-    virtual void TransferFromControls() = 0;
+    // for what happens on the page itself (a list file chosen, a key
+    // pressed): the page's edits stored, the settings changed, and the page
+    // showing them again
+    void ChangeSettings(const std::function<void()>& change = nullptr);
 
-    // for a page's own handlers: the page's edits stored, the settings
-    // changed, and the page showing them again
-    template <typename Change>
-    void ChangeSettings(Change change)
-    {
-        StoreEdits();
-        change();
-        ShowSettings();
-    }
+    // a part, created on this page, joins its showing and storing
+    void Register(PagePart& part);
+
+protected:
+    // each page: its controls, registered as parts, and their layout
+    virtual void CreateControls() = 0;
+    // after the settings are shown: what a page shows besides its parts'
+    // values (the keys bound twice)
+    virtual void SettingsShown() {}
 
 private:
     bool built = false;
+    std::vector<PagePart*> parts;
 };

@@ -3,10 +3,11 @@
 #include "controls/CaptionButton.h"
 #include "controls/PathField.h"
 #include "controls/Caption.h"
+#include "pages/SettingsPage.h"
 #include "settings/SlotList.h"
 
-SlotControls::SlotControls(SlotList& slots, SlotFiles files)
-    : slots(slots), files(std::move(files))
+SlotControls::SlotControls(SlotList& slots, const SlotFiles& files)
+    : slots(slots), files(files)
 {
 }
 
@@ -22,11 +23,12 @@ void SlotControls::CreateButtons(wxWindow* page)
         captions.push_back(new CaptionButton(page, slots.Row(slot).caption));
 }
 
-void SlotControls::CreateSelectors(wxWindow* page)
+void SlotControls::CreateSelectors(SettingsPage& page)
 {
+    page.Register(*this);
     for (size_t slot = 0; slot < slots.Size(); ++slot)
     {
-        auto* selector = new PathField(page, wxString());
+        auto* selector = new PathField(&page, wxString());
         selector->message = files.message;
         selector->wildcard = files.wildcard;
         selector->startDir = files.startDir;

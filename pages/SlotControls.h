@@ -6,29 +6,25 @@
 #include <wx/string.h>
 
 #include "pages/PageLayout.h"
+#include "pages/PagePart.h"
+#include "pages/SlotFiles.h"
 
 class SlotList;
 class PathField;
+class SettingsPage;
 class wxSizer;
 class wxWindow;
 
-// what the browse dialog of every slot of a list offers
-struct SlotFiles
-{
-    wxString message;
-    wxString wildcard;
-    wxString startDir;
-};
-
-class SlotControls
+class SlotControls : public PagePart
 {
 public:
-    SlotControls(SlotList& slots, SlotFiles files);
+    SlotControls(SlotList& slots, const SlotFiles& files);
 
-    // the captions as labels, or as buttons; then the selectors
+    // the captions as labels, or as buttons; then the selectors, which are
+    // registered with the page
     void CreateLabels(wxWindow* page);
     void CreateButtons(wxWindow* page);
-    void CreateSelectors(wxWindow* page);
+    void CreateSelectors(SettingsPage& page);
 
     // rows first .. end - 1 as rows of the group
     void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
@@ -37,15 +33,15 @@ public:
     void LayoutRows(PageLayout& layout, wxSizer* group, PageLayout::RowAlignment alignment) const;
 
     // the paths into the selectors, and the ones the user changed back
-    void ShowSettings();
-    void StoreEdits();
+    void ShowSettings() override;
+    void StoreEdits() override;
 
     const std::vector<PathField*>& Selectors() const { return selectors; }
     const std::vector<wxWindow*>& Captions() const { return captions; }
 
 private:
     SlotList& slots;
-    SlotFiles files;
+    const SlotFiles& files;
     std::vector<wxWindow*> captions;
     std::vector<PathField*> selectors;
 };

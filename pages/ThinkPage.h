@@ -17,13 +17,7 @@ public:
 
 private:
     void CreateControls() override;
-    void TransferToControls() override;
-    void TransferFromControls() override;
-
-    void OnButtonClicked(wxCommandEvent& event);
 
     ListPathField listPath;
     SlotControls entries;
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -4,59 +4,33 @@
 #include "settings/FixedList.h"
 #include "settings/FontList.h"
 
-namespace
-{
-const wchar_t imageDir[] = L"./Image";
-const wchar_t fontDir[] = L"./Font";
-
-SlotFiles ImageFiles()
-{
-    return {L"画像ファイル",
-            L"画像 (*.bmp;*.jpg;*.png;*.gif;*.pcx;*.tif;*.tga;*.lbm;*.xpm)|"
-            L"*.bmp;*.jpg;*.png;*.gif;*.pcx;*.tif;*.tga;*.lbm;*.xpm",
-            imageDir};
-}
-
-SlotFiles FontFiles()
-{
-    return {L"フォントファイル", L"フォント(*.ttf;*.ttc)|*.ttf;*.ttc", fontDir};
-}
-}
-
-wxBEGIN_EVENT_TABLE(VisualPage, SettingsPage)
-    EVT_BUTTON(wxID_ANY, VisualPage::OnButtonClicked)
-wxEND_EVENT_TABLE()
-
 VisualPage::VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList)
     : SettingsPage(parent),
       imagePath(imageList),
       fontPath(fontList),
-      images(imageList.slots, ImageFiles()),
-      fontPaths(fontList.paths, FontFiles()),
+      images(imageList.slots, imageFiles),
+      fontPaths(fontList.paths, fontFiles),
       fontSizes(fontList.sizes)
 {
 }
 
 void VisualPage::CreateControls()
 {
-    imagePath.Create(this, imageDir);
-    fontPath.Create(this, fontDir);
+    imagePath.Create(*this, imageFiles.startDir);
+    fontPath.Create(*this, fontFiles.startDir);
     images.CreateLabels(this);
-    images.CreateSelectors(this);
+    images.CreateSelectors(*this);
     fontPaths.CreateLabels(this);
-    fontPaths.CreateSelectors(this);
+    fontPaths.CreateSelectors(*this);
     // a system font chosen in the dialog keeps its absolute path (it
     // usually lies outside the game's directory)
     FontPath(FontList::systemFont)->relativeMode = false;
-    fontSizes.CreateControls(this);
+    fontSizes.CreateControls(*this);
 
     PageLayout layout(this, 2);
-    wxSizer* imageListGroup = layout.AddGroup(0, L"イメージ設定ファイル", wxHORIZONTAL);
-    layout.AddRow(imageListGroup, imagePath.Label(), imagePath.Selector());
+    imagePath.LayoutGroup(layout, 0, L"イメージ設定ファイル");
     images.LayoutRows(layout, layout.AddGroup(0, L"イメージ"));
-
-    wxSizer* fontListGroup = layout.AddGroup(1, L"フォント設定ファイル", wxHORIZONTAL);
-    layout.AddRow(fontListGroup, fontPath.Label(), fontPath.Selector());
+    fontPath.LayoutGroup(layout, 1, L"フォント設定ファイル");
     wxSizer* fonts = layout.AddGroup(1, L"フォント");
     for (size_t font = 0; font < FontList::fontCount; ++font)
     {
@@ -64,32 +38,4 @@ void VisualPage::CreateControls()
         layout.AddRow(fonts, fontSizes.CaptionOf(font), FontSize(font));
     }
     layout.Finish();
-}
-
-void VisualPage::TransferToControls()
-{
-    imagePath.ShowSettings();
-    images.ShowSettings();
-    fontPath.ShowSettings();
-    fontPaths.ShowSettings();
-    fontSizes.ShowSettings();
-}
-
-void VisualPage::TransferFromControls()
-{
-    imagePath.StoreEdits();
-    images.StoreEdits();
-    fontPath.StoreEdits();
-    fontPaths.StoreEdits();
-    fontSizes.StoreEdits();
-}
-
-// Runs after a selector's browse button did its work: a list file newly
-// chosen in the dialog is read at once.
-void VisualPage::OnButtonClicked(wxCommandEvent&)
-{
-    ChangeSettings([this] {
-        imagePath.ReloadIfChosen();
-        fontPath.ReloadIfChosen();
-    });
 }

@@ -24,16 +24,10 @@ public:
 
 private:
     void CreateControls() override;
-    void TransferToControls() override;
-    void TransferFromControls() override;
-
-    void OnButtonClicked(wxCommandEvent& event);
 
     ListPathField imagePath;
     ListPathField fontPath;
     SlotControls images;
     SlotControls fontPaths;
     SettingControls fontSizes;
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -15,7 +15,6 @@
 #include "pages/ThinkPage.h"
 #include "settings/ConfigDocument.h"
 #include "support/GuiHelpers.h"
-#include "support/MemoryStreams.h"
 
 namespace
 {
@@ -53,24 +52,24 @@ void PrepareGame(const Change& change)
     ASSERT_TRUE(ConfigDocument::Save(s, L"config.txt"));
 }
 
-std::string Bytes(const ListFile& list)
-{
-    return WrittenBy([&](wxTextOutputStream& out) { list.Write(out); });
-}
 // config.txt and the lists as a save would write them
 std::string Snapshot(const GameSettings& s)
 {
     std::string all = ConfigDocument::Bytes(s);
     for (const ListFile* list : s.Lists())
-        all += Bytes(*list);
+        all += list->Bytes();
     return all;
 }
-// every text and path field of the page, as if the user had edited it, or not
+// every text and path field of the page, as if the user had edited it (none is, as the page shows the
+// settings), or not
 void MarkEdited(wxWindow* page, bool edited)
 {
     for (wxWindow* control : Tree(page))
         if (auto* field = dynamic_cast<wxTextCtrl*>(control))
+        {
+            EXPECT_TRUE(!edited || !field->IsModified()) << "shown as an edit: " << B(field->GetValue());
             edited ? field->MarkDirty() : field->DiscardEdits();
+        }
 }
 
 struct Game : FrameInTempDir
@@ -166,7 +165,7 @@ TEST(PageView, EachTabBuildsItsPageWhenFirstShownAndCommandsShowOnTheBuiltPages)
         sample.Lists().at(i)->path = U(file);
         ASSERT_TRUE(sample.Lists().at(i)->ReadFile());
         EXPECT_EQ(B(list.path), file);
-        EXPECT_EQ(Bytes(list), Bytes(*sample.Lists().at(i)));
+        EXPECT_EQ(list.Bytes(), sample.Lists().at(i)->Bytes());
         game.ExpectShows(tabs[i]);
     }
     const auto expectAllShow = [&] {
