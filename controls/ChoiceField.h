@@ -9,9 +9,10 @@ class ChoiceField : public wxComboBox
 public:
     explicit ChoiceField(wxWindow* parent);
 
-    // Pages hand on indexes read from files without checking them. An
-    // index outside the choices clears the selection, so the box shows
-    // nothing and GetSelection() reports -1 (and -1 is what gets written).
+    // The settings hold one of the choices' indexes, or -1 for a number
+    // read that is none (Setting::Accept). -1, or any index outside the
+    // choices, clears the selection: the box shows nothing and
+    // GetSelection() reports -1, which is what gets written.
     void SetSelection(int index) override;
 
     // after the choices are in: widens the box where a choice would be cut

@@ -9,13 +9,14 @@
 #    Ctrl-Q must leave config.txt and the seven list files equal to
 #    tests/e2e/golden/ byte for byte. (Ctrl-3 puts back what Ctrl-5 changed
 #    except the two skip switches; Ctrl-1 after the save shows whether Ctrl-Q
-#    saved.) The GUI tests take the initial settings' files from there too.
+#    saved.) The settings tests take the initial settings' files from there
+#    too (DocumentTest, ListsTest).
 # 2. A save cut short by the file-size limit (ulimit -f below the size of
 #    config.txt) leaves every file as it was, and leaves no temporary file.
 # 3. Started without config.txt, or with a list file missing, then closed:
 #    every file is what the initial settings (and the rest as read) write.
-# Damaged game directories at start-up are the GUI tests' (DocumentTest,
-# ListFilesTest). Without a display it runs itself under xvfb-run.
+# Damaged game directories are loaded by the settings tests (DocumentTest,
+# with no display). Without a display it runs itself under xvfb-run.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 <path to ringvald-config>" >&2; exit 2; }
