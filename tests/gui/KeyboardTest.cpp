@@ -65,8 +65,7 @@ const struct { const char* name; wxWindow* (*find)(MainWindow& frame); bool ever
     {"SpinControl", FirstAfterTheBasicPage<wxSpinCtrl>, false},
     {"ChoiceList", FirstAfterTheBasicPage<ChoiceField>, false},
     {"PathField", FirstAfterTheBasicPage<PathField>, false},
-    {"KeyField", FirstAfterTheBasicPage<KeyField>, true},
-};
+    {"KeyField", FirstAfterTheBasicPage<KeyField>, true}};
 }
 
 // Each shortcut in one window (a new one once one closed it) in a game of empty folders: the settings

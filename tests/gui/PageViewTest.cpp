@@ -108,8 +108,8 @@ TEST(PageView, AnEditOfEachKindReachesTheSettingsAndTheSavedFiles)
          [](const GameSettings& s) { return N(s.match.Number("roundTime")); }, "569", true},
         {"text", 1, [](Game& g) { TypeInto(g.Net("hostName"), "host"); },
          [](const GameSettings& s) { return TextOf(s.net, "hostName"); }, "host", true},
-        {"key", 2, [](Game& g) { Press(Row(g.Book().controlPage->Controls(), "goNextKey"), 'q'); },
-         [](const GameSettings& s) { return TextOf(s.control, "goNextKey"); }, "q", false},
+        {"key", 2, [](Game& g) { Press(Row(g.Book().controlPage->Controls(), "goNextKey"), WXK_SHIFT); },
+         [](const GameSettings& s) { return TextOf(s.control, "goNextKey"); }, "left shift", false},
         {"path", 8, [](Game& g) { TypeInto(g.Think(2), "Data/mine.thk"); },
          [](const GameSettings& s) { return s.thinkList.entries.Path(2); }, "Data/mine.thk", false},
     };
