@@ -32,15 +32,14 @@ V Shown(NumberField* c)
 {
     return {First<wxSpinCtrl>(c)->GetValue(), First<wxSlider>(c)->GetValue(), c->GetValue()};
 }
-// a file selector in a window standing in for a page, which notes every file it is told was chosen, and
-// every click that travels on to it
+// a file selector in a window standing in for a page (not shown: its button is clicked from code), which
+// notes every file it is told was chosen, and every click that travels on to it
 struct PageStandIn : Window
 {
     PageStandIn() : selector(new PathField(frame, L"kept.txt"))
     {
         selector->SetChosenCallback([this](const wxString& path) { told.push_back(B(path)); });
         frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { told.push_back("click"); });
-        Show();
     }
     void Browse() { ClickButton(First<wxButton>(selector)); }
     PathField* selector;
