@@ -101,12 +101,12 @@ TEST(Keyboard, ShortcutsRunWhereverTheFocusIsAndLeaveTheControlAsItWas)
                 spin->SetSelection(-1, -1);
             else if (!dynamic_cast<wxComboBox*>(control))
                 dynamic_cast<wxTextEntry*>(control)->SelectAll();
-            Pump(40);
+            Pump(20);
             EXPECT_EQ(wxWindow::FindFocus(), control);
             shownBefore = Shown(control);
             settingsBefore = Shown(frame);
-            wxUIActionSimulator().Char(shortcut.key, shortcut.modifiers);
-            Pump(100);
+            wxUIActionSimulator().Char(shortcut.key, shortcut.modifiers);    // gives the key time to arrive
+            Pump(30);
             const std::string settings = frame ? Shown(frame) : settingsBefore;
             std::string did = FileExists("config.txt") ? ", config.txt written" : "";
             did += (dialogs.seen.empty() ? "" : ", " + dialogs.seen) + (frame ? "" : ", window closed");

@@ -45,9 +45,9 @@ TEST(KeyNames, KeysAndCharactersGiveTheVocabularyOfConfigTxt)
     }
     EXPECT_EQ(characters, ",-./03456789;[\\]abcdefghijklmnopqrstuvwxyz");
     // the empty name of no key, and the 65 names
-    std::set<std::string> vocabulary = {"", "return", "space", "left shift", "left ctrl", "left", "up", "right",
-                                        "down", "[*]", "[+]", "[-]", "[.]", "[/]", ",", "-", ".", "/", ";", "[",
-                                        "\\", "]", "0"};
+    std::set<std::string> vocabulary = {"", "return", "space", "left shift", "left ctrl", "left", "up",
+                                        "right", "down", "[*]", "[+]", "[-]", "[.]", "[/]", ",", "-", ".",
+                                        "/", ";", "[", "\\", "]", "0"};
     for (int digit = 0; digit <= 9; ++digit)
         vocabulary.insert({"[" + std::to_string(digit) + "]", digit >= 3 ? std::to_string(digit) : "0"});
     for (char letter = 'a'; letter <= 'z'; ++letter)

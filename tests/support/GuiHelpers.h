@@ -106,9 +106,9 @@ inline void PressKeys(wxWindow* control, const std::function<void(wxUIActionSimu
     wxUIActionSimulator sim;
     PointAt(control);
     control->SetFocus();
-    Pump(80);
-    keys(sim);
-    Pump(120);
+    Pump(40);
+    keys(sim);    // the simulator gives each key time to arrive
+    Pump(60);
 }
 inline void Press(wxWindow* control, int key, int modifiers = wxMOD_NONE)
 {
