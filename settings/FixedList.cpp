@@ -1,5 +1,8 @@
 #include "settings/FixedList.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "settings/ValueLine.h"
 
 FixedList::FixedList(const wxString& defaultPath, const wxString& header,
@@ -19,11 +22,14 @@ void FixedList::Read(wxTextInputStream& in)
 
 namespace
 {
-// the comment above each path numbered from 1 by a "%d" format
-std::vector<SlotRow> Numbered(std::vector<SlotRow> rows, const wchar_t* commentFormat)
+// slots of a caption and a default path each, the comment above each path
+// numbered from 1 by a "%d" format
+using CaptionAndPath = std::pair<const wchar_t*, const wchar_t*>;
+std::vector<SlotRow> Numbered(std::initializer_list<CaptionAndPath> slots, const wchar_t* commentFormat)
 {
-    for (size_t i = 0; i < rows.size(); ++i)
-        rows[i].comment = wxString::Format(commentFormat, static_cast<int>(i + 1));
+    std::vector<SlotRow> rows;
+    for (const auto& [caption, path] : slots)
+        rows.push_back({caption, path, wxString::Format(commentFormat, static_cast<int>(rows.size() + 1))});
     return rows;
 }
 }
