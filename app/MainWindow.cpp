@@ -12,6 +12,7 @@
 #include <wx/statusbr.h>
 
 #include "app/MenuId.h"
+#include "app/OverwriteQuestion.h"
 #include "app/ProgramLauncher.h"
 #include "app/StatusText.h"
 #include "app/PageBook.h"
@@ -186,18 +187,37 @@ void MainWindow::LayoutControls()
 bool MainWindow::LoadConfig()
 {
     notebook->StoreEdits();
-    const std::optional<LoadStep> failure = ConfigDocument::Load(settings, configPath.GetFullPath());
+    const std::optional<LoadStep> failure =
+        ConfigDocument::Load(settings, configPath.GetFullPath(), &documentStamp);
     notebook->ShowSettings();
+    std::vector<wxString> refused;    // lists a save would leave alone, told now
+    const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
+    const std::vector<ConfigDocument::ListTarget> targets =
+        ConfigDocument::TargetsOf(settings, configPath.GetFullPath());
+    for (size_t list = 0; list < lists.size(); ++list)
+        if (targets[list].place != ConfigDocument::ListPlace::fits)
+            refused.push_back(lists[list]->path);
     if (failure)
         SetStatusText(LoadStepMessage(*failure));
+    else if (!refused.empty())
+        SetStatusText(StatusText::WillNotSave(refused));
     return !failure;
 }
 
 bool MainWindow::SaveConfig()
 {
     notebook->StoreEdits();
-    const ConfigDocument::SaveReport report =
-        ConfigDocument::Save(settings, configPath.GetFullPath());
+    const wxString path = configPath.GetFullPath();
+    ConfigDocument::SaveReport report = ConfigDocument::Save(settings, path, &documentStamp);
+    if (report.documentChanged)
+    {
+        if (!AskToOverwrite(this, path))
+        {
+            SetStatusText(StatusText::saveCancelled);
+            return false;
+        }
+        report = ConfigDocument::Save(settings, path, &documentStamp, true);
+    }
     if (!report.documentOpened)
         SetStatusText(StatusText::cannotOpen);
     else if (!report.notSaved.empty())

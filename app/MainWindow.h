@@ -6,6 +6,7 @@
 #include <vector>
 #include <wx/frame.h>
 
+#include "settings/FileStamp.h"
 #include "settings/GameSettings.h"
 
 class PageBook;
@@ -60,6 +61,7 @@ private:
     wxMenuBar* menuBar;
     wxStatusBar* statusBar;
     wxFileName configPath;
+    FileStamp documentStamp;    // the document as last read or saved
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -15,12 +15,25 @@ inline const wchar_t saveCancelled[] = L"保存中止";
 inline const wchar_t loaded[] = L"読み込みました";
 inline const wchar_t loadCancelled[] = L"読み込み中止";
 
-// a save that left these files as they were, named as the settings name them
-inline wxString NotSaved(const std::vector<wxString>& files)
+// files named as the settings name them, an empty path shown as one
+inline wxString FileNames(const std::vector<wxString>& files)
 {
     wxString names;
-    for (const wxString& file : files)    // an empty path shown as one
+    for (const wxString& file : files)
         names += (names.empty() ? L"" : L"、") + (file.empty() ? wxString(L"\"\"") : file);
-    return L"保存できませんでした: " + names;
+    return names;
+}
+
+// a save that left these files as they were
+inline wxString NotSaved(const std::vector<wxString>& files)
+{
+    return L"保存できませんでした: " + FileNames(files);
+}
+
+// a load that found lists a save will leave alone (outside, on one file,
+// unreadable, read-only...)
+inline wxString WillNotSave(const std::vector<wxString>& files)
+{
+    return L"保存されないファイルがあります: " + FileNames(files);
 }
 }

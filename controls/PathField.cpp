@@ -2,7 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
-#include <wx/filename.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
@@ -10,6 +9,7 @@
 #include "controls/CommonLook.h"
 #include "controls/PageShowFocus.h"
 #include "settings/GameFile.h"
+#include "settings/GamePath.h"
 
 namespace
 {
@@ -108,10 +108,9 @@ void PathField::OnBrowse(wxCommandEvent&)
     const FileChoice choice = RunFileDialog(dialog);
     if (!choice.confirmed)
         return;
-    wxFileName file(choice.path);
-    if (relativeMode)
-        file.MakeRelativeTo(wxString());    // to the working directory
-    SetPath(file.GetFullPath());
+    // relative to the working directory, the game's, by the same rules the
+    // load and the save use
+    SetPath(relativeMode ? GamePath::RelativeToWorkingDirectory(choice.path) : choice.path);
     textCtrl->MarkDirty();
     if (chosen)
         chosen(GetPath());

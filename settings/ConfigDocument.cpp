@@ -6,6 +6,7 @@
 #include "settings/GameSettings.h"
 #include "settings/ProgramName.h"
 #include "settings/TextFileReader.h"
+#include "settings/GameFolder.h"
 #include "settings/GamePath.h"
 #include "settings/SaveTransaction.h"
 #include "settings/TextBytes.h"
@@ -53,58 +54,141 @@ std::string ConfigDocument::Bytes(const GameSettings& settings)
     return TextBytes([&settings](wxTextOutputStream& out) { WriteDocument(settings, out); });
 }
 
-ConfigDocument::ListPlace ConfigDocument::PlaceOf(const GameSettings& settings, size_t list,
-                                                  const wxString& document)
+namespace
 {
-    const std::vector<const ListFile*> lists = settings.Lists();
-    const wxString& path = lists.at(list)->path;
-    if (GamePath::NamesFolder(path))
-        return ListPlace::folder;
-    // a NUL read from a file is kept as the character standing for that byte
-    if (GamePath::ToBytes(path).find('\0') != std::string::npos)
-        return ListPlace::unnamable;
-    if (GamePath::SameFile(path, document) || GamePath::SameFile(path, defaultPath))
-        return ListPlace::document;
-    for (size_t earlier = 0; earlier < list; ++earlier)
-        if (GamePath::SameFile(path, lists[earlier]->path))
-            return ListPlace::shared;
-    std::vector<wxString> picked;
-    if (!lists[list]->pickedPath.empty())
-        picked.push_back(lists[list]->pickedPath);
-    if (!GamePath::MayHoldList(path, wxGetCwd(), picked))
-        return ListPlace::outside;
+using ConfigDocument::ListPlace;
+using ConfigDocument::ListTarget;
+
+// how long a save waits for another editor's save of the same game
+const int lockSeconds = 10;
+
+struct Target
+{
+    ListTarget where;
+    GamePlace place;
+};
+
+ListPlace PlaceOfKind(GamePlace::Kind kind)
+{
+    switch (kind)
+    {
+    case GamePlace::Kind::folder: return ListPlace::folder;
+    case GamePlace::Kind::special: return ListPlace::special;
+    case GamePlace::Kind::unnamable: return ListPlace::unnamable;
+    case GamePlace::Kind::outside: return ListPlace::outside;
+    case GamePlace::Kind::unreachable: return ListPlace::unreachable;
+    case GamePlace::Kind::file:
+    case GamePlace::Kind::missing: break;
+    }
     return ListPlace::fits;
 }
 
-ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings,
-                                                const wxString& path)
+std::vector<Target> Targets(const GameSettings& settings, const GameFolder& game, const GamePlace& document)
+{
+    const std::vector<const ListFile*> lists = settings.Lists();
+    const GamePlace::Identity startDocument = game.Place(ConfigDocument::defaultPath, true).Id();
+    std::vector<Target> targets(lists.size());
+    for (size_t list = 0; list < lists.size(); ++list)
+    {
+        Target& target = targets[list];
+        target.place = game.Place(lists[list]->path, lists[list]->IsPicked());
+        target.where.place = PlaceOfKind(target.place.kind);
+        const GamePlace::Identity id = target.place.Id();
+        if (target.where.place == ListPlace::fits && (id == document.Id() || id == startDocument))
+            target.where.place = ListPlace::document;
+    }
+    for (size_t list = 0; list < lists.size(); ++list)
+        for (size_t other = 0; other < lists.size(); ++other)
+            if (other != list && targets[list].where.place == ListPlace::fits &&
+                (targets[other].where.place == ListPlace::fits || targets[other].where.place == ListPlace::shared) &&
+                targets[list].place.Id() == targets[other].place.Id())
+            {
+                targets[list].where = {ListPlace::shared, other};
+                if (targets[other].where.place == ListPlace::fits)
+                    targets[other].where = {ListPlace::shared, list};
+            }
+    for (size_t list = 0; list < lists.size(); ++list)
+    {
+        ListTarget& where = targets[list].where;
+        if (where.place == ListPlace::fits && targets[list].place.kind == GamePlace::Kind::file &&
+            lists[list]->HoldsUnreadFile())
+            where.place = ListPlace::unread;
+        else if (where.place == ListPlace::fits && targets[list].place.WriteRefusal() != 0)
+            where.place = ListPlace::readOnly;
+    }
+    return targets;
+}
+}
+
+std::vector<ConfigDocument::ListTarget> ConfigDocument::TargetsOf(const GameSettings& settings, const wxString& document)
+{
+    const GameFolder game;
+    std::vector<ListTarget> where;
+    for (const Target& target : Targets(settings, game, game.Place(document, true)))
+        where.push_back(target.where);
+    return where;
+}
+
+ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings, const wxString& path,
+                                                FileStamp* stamp, bool overwrite)
 {
     SaveReport report;
-    if (GamePath::NamesFolder(path))
+    const GameFolder game;
+    const GamePlace::Kind kind = game.Place(path, true).kind;
+    if (kind == GamePlace::Kind::folder || kind == GamePlace::Kind::unnamable)
     {
         report.documentOpened = false;
         return report;
     }
 
-    // every file's bytes first
-    SaveTransaction save;
-    save.Add(path, Bytes(settings));
-    const std::vector<const ListFile*> lists = settings.Lists();
-    for (size_t list = 0; list < lists.size(); ++list)
+    const FileDescriptor lock = game.Lock(lockSeconds);
+    GamePlace document = game.Place(path, true);
+    const bool changed = stamp && stamp->path == path &&
+        !stamp->SameAs(FileStamp::Of(path, document.Exists(), document.status));
+    if (changed && !overwrite)
     {
-        if (PlaceOf(settings, list, path) == ListPlace::fits)
-            save.Add(lists[list]->path, lists[list]->Bytes());
-        else
-            report.notSaved.push_back(lists[list]->path);
+        report.documentChanged = true;
+        return report;
     }
 
-    for (const SaveTransaction::NotSaved& file : save.Commit().notSaved)
+    // every file's bytes first; the lists that may not be written are not
+    // even handed to the save
+    const std::vector<const ListFile*> lists = settings.Lists();
+    std::vector<Target> targets = Targets(settings, game, document);
+    SaveTransaction save;
+    save.Add(path, std::move(document), Bytes(settings), true);
+    std::vector<bool> saved(lists.size());
+    for (size_t list = 0; list < lists.size(); ++list)
+        if (targets[list].where.place == ListPlace::fits)
+        {
+            save.Add(lists[list]->path, std::move(targets[list].place), lists[list]->Bytes());
+            saved[list] = true;
+        }
+
+    const SaveTransaction::Result result = lock.IsOpen() ? save.Commit() : SaveTransaction::Result();
+    report.documentSaved = lock.IsOpen();
+    size_t next = 0;    // the files not saved, in the order they were added
+    for (const SaveTransaction::NotSaved& file : result.notSaved)
     {
-        const bool refusedOrUnopened = file.why == SaveTransaction::Failure::Refused ||
-                                       file.why == SaveTransaction::Failure::NoTemporaryFile;
-        if (file.path == path && refusedOrUnopened)
-            report.documentOpened = false;
-        report.notSaved.push_back(file.path);
+        if (file.path == path && next == 0)
+            report.documentSaved = false;
+        else
+            for (; next < lists.size(); ++next)
+                if (saved[next] && lists[next]->path == file.path)
+                {
+                    saved[next++] = false;
+                    break;
+                }
+    }
+    if (!report.documentSaved)
+        report.notSaved.push_back(path);
+    for (size_t list = 0; list < lists.size(); ++list)
+        if (!saved[list] || !report.documentSaved)
+            report.notSaved.push_back(lists[list]->path);
+    if (stamp)
+    {
+        const GamePlace now = game.Place(path, true);
+        *stamp = FileStamp::Of(path, now.Exists(), now.status);
     }
     return report;
 }
@@ -121,12 +205,21 @@ void ConfigDocument::Reset(GameSettings& settings)
     for (SettingSection* section : settings.Sections())
         section->SetDefaults();
     for (ListFile* list : settings.Lists())
+    {
         ResetList(*list);
+        list->ForgetUnread();    // new contents, the user's: a save may write them
+    }
 }
 
-std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxString& path)
+std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxString& path,
+                                             FileStamp* stamp)
 {
     TextFileReader document(path);
+    if (stamp)
+    {
+        const GamePlace place = GameFolder().Place(path, true);
+        *stamp = FileStamp::Of(path, place.Exists(), document.IsOpened() ? document.Status() : place.status);
+    }
     if (!document.IsOpened())
         return LoadStep::openDocument;
     wxTextInputStream& in = document.Stream();
@@ -139,8 +232,13 @@ std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxStr
         if (list.ReadFile())
             return true;
         const wxString path = list.path;
+        const bool unread = list.HoldsUnreadFile();
         ResetList(list);
         list.path = path;
+        if (unread)    // the initial entries are not the file's: the save leaves it alone
+            list.MarkUnread();
+        else
+            list.ForgetUnread();
         return false;
     };
     std::optional<LoadStep> failed;

@@ -8,6 +8,7 @@
 #include <vector>
 #include <wx/string.h>
 
+#include "settings/FileStamp.h"
 #include "settings/LoadStep.h"
 
 struct GameSettings;
@@ -20,10 +21,14 @@ inline const wchar_t defaultPath[] = L"./config.txt";
 
 struct SaveReport
 {
-    bool documentOpened = true;        // false: the document's path cannot hold a file
-    std::vector<wxString> notSaved;    // files left as they were, as the settings name them
+    bool documentOpened = true;     // false: the document's path cannot hold a file
+    bool documentSaved = true;      // false: nothing was saved (then no list is either)
+    bool documentChanged = false;   // true: changed on the disk since it was read; nothing saved
+    // files left as they were, as the settings name them: the document
+    // first, then the lists in save order
+    std::vector<wxString> notSaved;
 
-    bool AllSaved() const { return documentOpened && notSaved.empty(); }
+    bool AllSaved() const { return documentOpened && !documentChanged && notSaved.empty(); }
     explicit operator bool() const { return AllSaved(); }
 };
 
@@ -31,24 +36,44 @@ struct SaveReport
 enum class ListPlace
 {
     fits,
-    folder,      // the path names a folder
-    unnamable,   // no file can have that name (it holds a NUL character)
-    outside,     // outside the game directory, and not picked with a browse button
-    document,    // config.txt itself, or the document being saved
-    shared       // a list before it in the save already writes that file
+    folder,       // the path names a folder
+    unnamable,    // no file can have that name (it holds a NUL character)
+    outside,      // outside the game directory, and not picked with a browse button
+    document,     // config.txt itself, or the document being saved
+    shared,       // another list's path reaches the same file: neither is written
+    unread,       // the file is there but was not read, and the list holds nothing new
+    special,      // a FIFO, a socket or a device
+    readOnly,     // no write permission (none of its write bits set, even for root)
+    unreachable   // a folder on the way missing or closed, or links without end
 };
-ListPlace PlaceOf(const GameSettings& settings, size_t list, const wxString& document);
+struct ListTarget
+{
+    ListPlace place = ListPlace::fits;
+    size_t sharedWith = 0;    // for shared: the other list (the first other one)
+};
+// The place of each list in the order of GameSettings::Lists, the file
+// reached deciding (GameFolder): "inside", "config.txt" and "another list's
+// file" are told by the device and inode reached, not by the text.
+std::vector<ListTarget> TargetsOf(const GameSettings& settings, const wxString& document);
 
 // Saves the document and the seven list files as one unit (SaveTransaction):
-// a save that fails part way leaves every file whole, old or new.
+// a save that fails part way leaves every file whole, old or new, and a
+// document that cannot be saved takes every list with it.
 //
-// A list is written only where it belongs: at a path that, with ".." and
-// links resolved, lies inside the game directory (the working directory),
-// or the one the user picked for it with a browse button (ListFile::
-// pickedPath); never onto config.txt, onto the document, or onto a file
-// another list of the same save writes. A list not written for any reason
-// keeps its file and is named in the report.
-SaveReport Save(const GameSettings& settings, const wxString& path);
+// A list is written only where it belongs (TargetsOf says fits): reached
+// from the game directory (the working directory) without leaving it, or
+// the one the user picked for it with a browse button (ListFile::
+// pickedPath); never onto config.txt, onto the document, onto a file two
+// lists name, onto a file that could not be read (unless the list was given
+// new contents), or onto one without write permission. A list not written
+// for any reason keeps its file and is named in the report.
+//
+// Saves of one game directory take turns (GameFolder::Lock). With a
+// stamp of the document as it was read (Load), a document changed on the
+// disk since is left alone and reported, unless `overwrite`; a save renews
+// the stamp.
+SaveReport Save(const GameSettings& settings, const wxString& path, FileStamp* stamp = nullptr,
+                bool overwrite = false);
 
 // the document's bytes as Save writes them
 std::string Bytes(const GameSettings& settings);
@@ -65,5 +90,8 @@ void ResetList(ListFile& list);
 // cannot be opened stops the load: a list file that cannot be read gets
 // that list's initial entries (its path stays as the document names it),
 // and every later list is still read, so nothing readable is lost.
-std::optional<LoadStep> Load(GameSettings& settings, const wxString& path);
+// A list file that is there but cannot be read is marked (ListFile::
+// MarkUnread) so that a save leaves it alone. The stamp, when given, is
+// set to the document as it was read.
+std::optional<LoadStep> Load(GameSettings& settings, const wxString& path, FileStamp* stamp = nullptr);
 }

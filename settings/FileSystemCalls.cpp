@@ -7,10 +7,10 @@
 
 const FileSystemCalls& FileSystemCalls::Posix()
 {
-    // open is variadic and so has no pointer of the table's type
+    // openat is variadic and so has no pointer of the table's type
     static const FileSystemCalls calls = {
-        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-        ::write, ::fsync, ::fchmod, ::fchown, ::close, ::rename, ::unlink,
+        [](int folder, const char* name, int flags, mode_t mode) { return ::openat(folder, name, flags, mode); },
+        ::write, ::fsync, ::fchmod, ::fchown, ::close, ::renameat, ::unlinkat,
     };
     return calls;
 }

@@ -11,14 +11,14 @@
 
 struct FileSystemCalls
 {
-    int (*open)(const char* path, int flags, mode_t mode);
+    int (*openat)(int folder, const char* name, int flags, mode_t mode);
     ssize_t (*write)(int fd, const void* data, size_t size);
     int (*fsync)(int fd);
     int (*fchmod)(int fd, mode_t mode);
     int (*fchown)(int fd, uid_t owner, gid_t group);
     int (*close)(int fd);
-    int (*rename)(const char* from, const char* to);
-    int (*unlink)(const char* path);
+    int (*renameat)(int folder, const char* from, int toFolder, const char* to);
+    int (*unlinkat)(int folder, const char* name, int flags);
 
     static const FileSystemCalls& Posix();
 };

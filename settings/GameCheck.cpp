@@ -5,7 +5,7 @@
 
 #include "settings/ConfigDocument.h"
 #include "settings/GameFile.h"
-#include "settings/GamePath.h"
+#include "settings/GameFolder.h"
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
@@ -33,7 +33,7 @@ wxString FileOfStep(const GameSettings& settings, LoadStep step)
 // the value lines of a file as the editor reads it; none of a file it cannot read
 std::vector<NumberedLine> ValueLinesOfFile(const wxString& path)
 {
-    TextFileReader file(GameFilePath(path));
+    TextFileReader file(path);    // by the game's name rules, never waiting on a FIFO
     return file.IsOpened() ? ReadNumberedValueLines(file.Stream()) : std::vector<NumberedLine>();
 }
 
@@ -42,6 +42,23 @@ std::vector<NumberedLine> ValueLinesOfBytes(std::string bytes)
 {
     TextFileReader written(TextFileReader::InMemory(), std::move(bytes));
     return ReadNumberedValueLines(written.Stream());
+}
+
+// one line each: a control character or a NUL in a name is shown as \xNN
+wxString Escaped(const wxString& text)
+{
+    wxString shown;
+    for (wxUniChar c : text)
+    {
+        wxUint32 code = c.GetValue();
+        if (code == 0x100000)    // a NUL byte read from a file
+            code = 0;
+        if (code < 0x20 || code == 0x7f)
+            shown += wxString::Format(L"\\x%02X", code);
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 // a value as the finding shows it: quoted, cut when long, a byte that is not
@@ -101,13 +118,14 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
 
     CompareValues(configPath, ConfigDocument::Bytes(settings), findings);
     const std::vector<const ListFile*> lists = std::as_const(settings).Lists();
+    const std::vector<ConfigDocument::ListTarget> targets = ConfigDocument::TargetsOf(settings, configPath);
     for (size_t index = 0; index < lists.size(); ++index)
     {
         const ListFile* list = lists[index];
         if (!GameFileExists(list->path))
             continue;
         // a list the save refuses is not written at all (see below)
-        if (ConfigDocument::PlaceOf(settings, index, configPath) == ConfigDocument::ListPlace::fits)
+        if (targets[index].place == ConfigDocument::ListPlace::fits)
             CompareValues(list->path, list->Bytes(), findings);
         const SlotList& files = list->Files();
         for (size_t slot = 0; slot < files.Size(); ++slot)
@@ -123,12 +141,22 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
         L"holds a NUL character, which no file name can: the list will not be written",
         L"lies outside the game directory: the list will not be written",
         L"is config.txt: the list will not be written",
-        L"is written by another list: this list will not be written",
+        L"is the file of both the %s list and the %s list: neither will be written",
+        L"is there but could not be read: the list will not be written",
+        L"is not a regular file (a FIFO, a socket or a device): the list will not be written",
+        L"has no write permission: the list will not be written",
+        L"cannot be reached (a folder missing, or links without end): the list will not be written",
     };
     for (size_t list = 0; list < lists.size(); ++list)
-        if (const auto place = ConfigDocument::PlaceOf(settings, list, configPath);
-            place != ConfigDocument::ListPlace::fits)
-            findings.push_back({lists[list]->path, refusals[static_cast<int>(place)]});
+        if (const ConfigDocument::ListTarget target = targets[list]; target.place != ConfigDocument::ListPlace::fits)
+        {
+            const wchar_t* const names[] = {L"replay", L"font", L"image", L"music", L"sound-effect",
+                                            L"boxer data", L"think"};
+            wxString text = refusals[static_cast<int>(target.place)];
+            text.Replace(L"%s", names[list], false);
+            text.Replace(L"%s", names[target.sharedWith], false);
+            findings.push_back({lists[list]->path, text});
+        }
 
     for (const KeyConflict& conflict : FindKeyConflicts(settings.control))
         findings.push_back(
@@ -136,5 +164,10 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
                                           settings.control.Text(conflict.first),
                                           KeyName(settings.control, conflict.first),
                                           KeyName(settings.control, conflict.second))});
+    for (Finding& finding : findings)
+    {
+        finding.file = Escaped(finding.file);
+        finding.text = Escaped(finding.text);
+    }
     return findings;
 }

@@ -1,20 +1,8 @@
 #include "settings/GameFile.h"
 
-#include <sys/stat.h>
-
-#include "settings/GamePath.h"
-
-wxString GameFilePath(const wxString& listedPath)
-{
-    wxString path = listedPath;
-    path.Replace(L"\\", L"/");
-    return path;
-}
+#include "settings/GameFolder.h"
 
 bool GameFileExists(const wxString& listedPath)
 {
-    const std::string name = GamePath::ToBytes(GameFilePath(listedPath));
-    struct stat status;
-    return !name.empty() && name.find('\0') == std::string::npos &&
-           stat(name.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    return !listedPath.empty() && GameFolder().Place(listedPath, true).kind == GamePlace::Kind::file;
 }

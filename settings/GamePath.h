@@ -1,11 +1,17 @@
-// Where a save may write: paths as config.txt names them, relative to the
-// working directory (the game directory) or absolute, made comparable.
+// The names of a path as the game reads them.
+//
+// The game is a Windows program, and config.txt is its file: in a listed
+// path "\" and "/" both separate names, "." and ".." are taken away by name
+// before any file is touched ("x\..\Replay" is "Replay", whether there is
+// an "x" or not), and a name matches a folder's entry whatever its letter
+// case where no entry has exactly that name (GameFolder does that part).
+// The text of the path is kept as written; only the file reached follows
+// these rules.
 //
 // Paths are wxString; bytes of a file name that are not UTF-8 travel in
 // private-use characters (see Utf8InputStream) and turn back into the same
-// bytes here, so such a name reaches the right file. A backslash is an
-// ordinary character of a file name, except that a path ending in one names
-// a folder (".\" is what an empty file selector shows).
+// bytes here, so such a name reaches the right file. A NUL can be read from
+// a file but no file name holds one.
 #pragma once
 
 #include <string>
@@ -19,27 +25,27 @@ public:
     static std::string ToBytes(const wxString& path);
     static wxString FromBytes(const std::string& bytes);
 
-    // The absolute path with no ".", ".." or symbolic link left in it. A
-    // path to a file that does not exist yet resolves its existing folders;
-    // a dangling link resolves to the file it would create. The working
-    // directory is where relative paths start.
-    static wxString Resolve(const wxString& path);
+    struct Names
+    {
+        std::vector<std::string> names;    // ".." only at the front, climbing out
+        bool absolute = false;             // from the root, "/" or "\" first
+        bool folder = false;               // empty, or ending in a separator, "." or ".."
+        bool unnamable = false;            // holds a NUL
+    };
+    static Names Split(const wxString& path);
 
-    // true for a path that can only mean a folder: empty, ending in "/" or
-    // "\", ending in "." or "..", or naming an existing directory (also
-    // through a link). Such a path is never written as a file.
-    static bool NamesFolder(const wxString& path);
+    // true for a path that can only mean a folder, whatever is on the disk
+    static bool NamesFolder(const wxString& path) { return Split(path).folder; }
 
-    // true when the path resolves to something strictly inside the folder
-    static bool IsInside(const wxString& path, const wxString& folder);
+    // true when both paths name the same names (a list picked with a browse
+    // button keeps its place however it is written)
+    static bool SameNames(const wxString& first, const wxString& second);
 
-    // true when both paths reach one file: the same resolved path, or two
-    // hard links of one existing file
-    static bool SameFile(const wxString& first, const wxString& second);
+    // a path a browse dialog gave (absolute) as config.txt keeps it:
+    // relative to the working directory, "/" between names, no "./" in
+    // front ("BGM/x.mid", "../other/x.txt"); a relative path stays as it is
+    static wxString RelativeToWorkingDirectory(const wxString& path);
 
-    // A list file may be written where it is a file (not a folder) inside
-    // the game directory, or where the user picked it with a browse button
-    // in this run (`picked`, compared with SameFile).
-    static bool MayHoldList(const wxString& path, const wxString& gameFolder,
-                            const std::vector<wxString>& picked);
+    // the bytes equal when ASCII letters are taken in either case
+    static bool EqualIgnoringCase(const std::string& first, const std::string& second);
 };

@@ -1,5 +1,7 @@
 #include "settings/ListFile.h"
 
+#include "settings/GameFolder.h"
+#include "settings/GamePath.h"
 #include "settings/SlotList.h"
 #include "settings/TextFileReader.h"
 #include "settings/TextBytes.h"
@@ -26,11 +28,34 @@ void ListFile::Write(wxTextOutputStream& out) const
 
 bool ListFile::ReadFile()
 {
-    TextFileReader file(path);
+    GamePlace place;
+    TextFileReader file(GameFolder().OpenToRead(path, IsPicked(), &place));
     if (!file.IsOpened())
+    {
+        if (place.Exists())
+            MarkUnread();
+        else
+            ForgetUnread();
         return false;
+    }
     Read(file.Stream());
+    ForgetUnread();
     return true;
+}
+
+bool ListFile::IsPicked() const
+{
+    return !pickedPath.empty() && GamePath::SameNames(path, pickedPath);
+}
+
+void ListFile::MarkUnread()
+{
+    unread = {path, Bytes()};
+}
+
+bool ListFile::HoldsUnreadFile() const
+{
+    return !unread.path.empty() && unread.path == path && unread.bytes == Bytes();
 }
 
 

@@ -36,7 +36,22 @@ public:
     std::string Bytes() const;
 
     // False, with the contents unchanged, when the file cannot be opened.
+    // The file is reached by the game's name rules from the game folder
+    // (GameFolder), and may lie outside it only where the user picked it.
+    // A file that is there but cannot be read (no permission, a FIFO) marks
+    // the list (MarkUnread); one that was read or is not there clears the
+    // mark.
     bool ReadFile();
+
+    // true when the path is the one last picked with a browse button
+    bool IsPicked() const;
+
+    // A save does not replace a file that could not be read while the list
+    // holds what it held then: the mark keeps the path and those contents,
+    // and any edit, browse or initial settings lift it.
+    void MarkUnread();
+    void ForgetUnread() { unread = Unread(); }
+    bool HoldsUnreadFile() const;
 
     // the list file's path as one value line of config.txt
     void WritePath(wxTextOutputStream& out) const;
@@ -52,4 +67,10 @@ protected:
 
 private:
     const wxString header;
+
+    struct Unread
+    {
+        wxString path;
+        std::string bytes;
+    } unread;
 };

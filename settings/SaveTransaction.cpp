@@ -4,10 +4,11 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "settings/GamePath.h"
+#include "settings/GameFolder.h"
 
 namespace
 {
@@ -23,15 +24,29 @@ void IgnoreFileSizeSignal()
     (void)ignored;
 }
 
-std::string FolderOf(const std::string& path)
+std::string RandomLetters()
 {
-    const size_t slash = path.rfind('/');
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    static std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(getpid()));
+    const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string text(6, ' ');
+    for (char& c : text)
+        c = letters[random() % (sizeof letters - 1)];
+    return text;
 }
 
-std::string NameOf(const std::string& path)
+int Refusal(const GamePlace& place)
 {
-    return path.substr(path.rfind('/') + 1);
+    switch (place.kind)
+    {
+    case GamePlace::Kind::folder: return EISDIR;
+    case GamePlace::Kind::special:
+    case GamePlace::Kind::unnamable: return EINVAL;
+    case GamePlace::Kind::outside: return EXDEV;
+    case GamePlace::Kind::unreachable: return place.error;
+    case GamePlace::Kind::missing: return 0;
+    case GamePlace::Kind::file: break;
+    }
+    return place.WriteRefusal();
 }
 }
 
@@ -44,9 +59,16 @@ SaveTransaction::SaveTransaction(const FileSystemCalls& calls)
 
 void SaveTransaction::Add(const wxString& path, std::string bytes)
 {
+    Add(path, GameFolder().Place(path, true), std::move(bytes));
+}
+
+void SaveTransaction::Add(const wxString& path, GamePlace place, std::string bytes, bool required)
+{
     Pending file;
     file.path = path;
+    file.place = std::move(place);
     file.bytes = std::move(bytes);
+    file.required = required;
     files.push_back(std::move(file));
 }
 
@@ -59,54 +81,56 @@ SaveTransaction::Result SaveTransaction::Commit()
     batch.swap(files);
 
     // every temporary file written and synced, or none kept
-    bool writeFailed = false;
-    for (size_t i = 0; i < batch.size() && !writeFailed; ++i)
+    bool abandoned = false;
+    for (size_t i = 0; i < batch.size() && !abandoned; ++i)
     {
         Pending& file = batch[i];
         if (!Prepare(file, batch))
-            continue;
-        const int fd = CreateTemporary(file);
-        if (fd < 0)
-            continue;
-        if (const int error = WriteTemporary(file, fd))
+            abandoned = file.required;
+        else if (const int fd = CreateTemporary(file); fd < 0)
+            abandoned = file.required;
+        else if (const int error = WriteTemporary(file, fd))
         {
             file.Fail(Failure::WriteFailed, error);
-            writeFailed = true;
+            abandoned = true;
         }
     }
-    if (writeFailed)
-    {
+    if (abandoned)
+        Abandon(batch);
+
+    // then the new files take the old ones' places, the required ones first;
+    // one that cannot (an I/O error) keeps its old contents, and the others
+    // still go ahead, since what was renamed already cannot be taken back
+    std::vector<std::shared_ptr<FileDescriptor>> folders;
+    std::vector<std::pair<dev_t, ino_t>> seen;
+    for (const bool required : {true, false})
         for (Pending& file : batch)
         {
-            Discard(file);
-            if (!file.failed)
-                file.Fail(Failure::Abandoned, 0);
+            if (file.temporary.empty() || file.required != required)
+                continue;
+            const int folder = file.place.folder->Get();
+            if (calls.renameat(folder, file.temporary.c_str(), folder, file.place.name.c_str()) != 0)
+            {
+                file.Fail(Failure::RenameFailed, errno);
+                Discard(file);
+                if (required)
+                    Abandon(batch);
+                continue;
+            }
+            file.temporary.clear();
+            file.renamed = true;
+            struct stat status = {};
+            fstat(folder, &status);
+            if (std::find(seen.begin(), seen.end(), std::make_pair(status.st_dev, status.st_ino)) == seen.end())
+            {
+                seen.push_back({status.st_dev, status.st_ino});
+                folders.push_back(file.place.folder);
+            }
         }
-    }
-
-    // then the new files take the old ones' places; one that cannot (an I/O
-    // error) keeps its old contents, and the others still go ahead, since
-    // what was renamed already cannot be taken back
-    std::vector<std::string> folders;
-    for (Pending& file : batch)
-    {
-        if (file.temporary.empty())
-            continue;
-        if (calls.rename(file.temporary.c_str(), file.target.c_str()) != 0)
-        {
-            file.Fail(Failure::RenameFailed, errno);
-            Discard(file);
-            continue;
-        }
-        file.temporary.clear();
-        const std::string folder = FolderOf(file.target);
-        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
-            folders.push_back(folder);
-    }
 
     Result result;
-    for (const std::string& folder : folders)
-        result.foldersSynced = SyncFolder(folder) && result.foldersSynced;
+    for (const std::shared_ptr<FileDescriptor>& folder : folders)
+        result.foldersSynced = SyncFolder(folder->Get()) && result.foldersSynced;
     for (const Pending& file : batch)
     {
         if (file.failed)
@@ -115,30 +139,30 @@ SaveTransaction::Result SaveTransaction::Commit()
     return result;
 }
 
+void SaveTransaction::Abandon(std::vector<Pending>& batch)
+{
+    for (Pending& file : batch)
+    {
+        Discard(file);
+        if (!file.renamed && !file.failed)
+            file.Fail(Failure::Abandoned, 0);
+    }
+}
+
 // ---- one file --------------------------------------------------------------
 
 bool SaveTransaction::Prepare(Pending& file, const std::vector<Pending>& batch)
 {
-    int refusal = 0;
-    struct stat status;
-    if (GamePath::NamesFolder(file.path))
-        refusal = EISDIR;
-    else
+    int refusal = Refusal(file.place);
+    if (refusal == ENOENT)    // a missing folder: there is no place for a temporary file
     {
-        file.resolved = GamePath::Resolve(file.path);
-        file.target = GamePath::ToBytes(file.resolved);
-        file.replacing = lstat(file.target.c_str(), &status) == 0;
-        if (file.replacing && S_ISLNK(status.st_mode))
-            refusal = ELOOP;    // a link that never ends in a file
-        else if (file.replacing && !S_ISREG(status.st_mode))
-            refusal = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-        else if (file.replacing && faccessat(AT_FDCWD, file.target.c_str(), W_OK, AT_EACCESS) != 0)
-            refusal = errno;    // a read-only file stays as the user made it
+        file.Fail(Failure::NoTemporaryFile, refusal);
+        return false;
     }
     // one file under two names is saved once, as the first one added
     for (const Pending* other = batch.data(); refusal == 0 && other != &file; ++other)
     {
-        if (!other->resolved.empty() && GamePath::SameFile(other->resolved, file.resolved))
+        if (!other->failed && other->place.Id() == file.place.Id())
             refusal = EEXIST;
     }
     if (refusal != 0)
@@ -146,35 +170,34 @@ bool SaveTransaction::Prepare(Pending& file, const std::vector<Pending>& batch)
         file.Fail(Failure::Refused, refusal);
         return false;
     }
-    if (file.replacing)
-    {
-        file.mode = status.st_mode & 07777;
-        file.owner = status.st_uid;
-        file.group = status.st_gid;
-    }
     return true;
 }
 
 int SaveTransaction::CreateTemporary(Pending& file)
 {
-    const std::string temporary =
-        FolderOf(file.target) + "/." + NameOf(file.target) + Suffix();
-    // the fixed name finds what a killed save left behind
-    calls.unlink(temporary.c_str());
-    const int fd = calls.open(temporary.c_str(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              file.replacing ? 0600 : 0666);
-    if (fd < 0)
+    const bool replacing = file.place.kind == GamePlace::Kind::file;
+    for (int attempt = 0; attempt < 100; ++attempt)
     {
-        file.Fail(Failure::NoTemporaryFile, errno);
-        return -1;
+        const std::string temporary = "." + file.place.name + "." + RandomLetters() + Suffix();
+        const int fd = calls.openat(file.place.folder->Get(), temporary.c_str(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                    replacing ? 0600 : 0666);
+        if (fd >= 0)
+        {
+            file.temporary = temporary;
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
     }
-    file.temporary = temporary;
-    return fd;
+    file.Fail(Failure::NoTemporaryFile, errno);
+    return -1;
 }
 
 int SaveTransaction::WriteTemporary(const Pending& file, int fd)
 {
+    const bool replacing = file.place.kind == GamePlace::Kind::file;
+    const struct stat& old = file.place.status;
     int error = 0;
     const char* data = file.bytes.data();
     size_t left = file.bytes.size();
@@ -193,10 +216,10 @@ int SaveTransaction::WriteTemporary(const Pending& file, int fd)
     }
     // The old file's owner and mode come last: a write clears the set-user-ID
     // and set-group-ID bits, and so does a change of owner.
-    if (error == 0 && file.replacing && calls.fchown(fd, file.owner, file.group) != 0 &&
+    if (error == 0 && replacing && calls.fchown(fd, old.st_uid, old.st_gid) != 0 &&
         errno != EPERM && errno != EINVAL)    // not ours to give: the file stays ours
         error = errno;
-    if (error == 0 && file.replacing && calls.fchmod(fd, file.mode) != 0)
+    if (error == 0 && replacing && calls.fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
     if (error == 0 && calls.fsync(fd) != 0)
         error = errno;
@@ -209,13 +232,13 @@ int SaveTransaction::WriteTemporary(const Pending& file, int fd)
 void SaveTransaction::Discard(Pending& file)
 {
     if (!file.temporary.empty())
-        calls.unlink(file.temporary.c_str());
+        calls.unlinkat(file.place.folder->Get(), file.temporary.c_str(), 0);
     file.temporary.clear();
 }
 
-bool SaveTransaction::SyncFolder(const std::string& folder)
+bool SaveTransaction::SyncFolder(int folder)
 {
-    const int fd = calls.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd = calls.openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0)
         return false;
     const bool synced = calls.fsync(fd) == 0;

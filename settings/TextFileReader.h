@@ -8,18 +8,24 @@
 
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <wx/buffer.h>
 #include <wx/stream.h>
 #include <wx/strconv.h>
 #include <wx/txtstrm.h>
 #include <wx/wfstream.h>
 
+#include "settings/FileDescriptor.h"
 #include "settings/Utf8InputStream.h"
 
 class TextFileReader
 {
 public:
+    // a file anywhere (the document), reached by the game's name rules
+    // (GameFolder::OpenToRead); a FIFO or a device is not opened
     explicit TextFileReader(const wxString& path);
+    // a regular file already open for reading
+    explicit TextFileReader(FileDescriptor file);
 
     // the same reading of bytes already in memory (what a save would write)
     struct InMemory
@@ -30,6 +36,8 @@ public:
     // false when the file is missing, a directory or unreadable
     bool IsOpened() const { return text != nullptr; }
     wxTextInputStream& Stream() { return *text; }
+    // the file as it was opened
+    const struct stat& Status() const { return status; }
 
 private:
     void Decode(std::unique_ptr<wxInputStream> from);
@@ -37,6 +45,7 @@ private:
     wxMBConvUTF32 conv;
     std::string bytes;    // read in memory
     std::unique_ptr<wxInputStream> source;
+    struct stat status = {};
     std::unique_ptr<Utf8InputStream> decoder;
     std::unique_ptr<wxTextInputStream> text;
 };

@@ -6,7 +6,11 @@
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
@@ -210,7 +214,6 @@ TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
     const struct { std::string path; bool picked, written; } cases[] = {
         {"../victim.txt", false, false}, {"../victim.txt", true, true}, {"./config.txt", false, false},
         {"Data/../game.txt", true, false},    // the document
-        {"./Data/datacf.txt", false, false},    // the boxer data list writes it
         {".\\", false, false}, {"Data/", false, false}, {"nodir/list.txt", false, false},
         {std::string("Data/a\0b.txt", 12), false, false}, {"./Data/other.txt", false, true},
     };
@@ -234,7 +237,7 @@ TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
         std::remove("../victim.txt");
     }
     TempDir dir;
-    EXPECT_FALSE(ConfigDocument::Save(GameSettings(), L"missing/config.txt").documentOpened);
+    EXPECT_FALSE(ConfigDocument::Save(GameSettings(), L"missing/config.txt").documentSaved);
     EXPECT_FALSE(FileExists("missing"));
 }
 
@@ -245,7 +248,7 @@ TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
     const struct
     {
         const char* fault;
-        std::vector<std::array<const char*, 3>> edits;    // the file, and a text in it replaced
+        std::vector<std::array<std::string, 3>> edits;    // the file, and a text in it replaced
         std::vector<std::string> findings;
     } cases[] = {
         {"none", {}, {}},
@@ -268,8 +271,15 @@ TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
          {"./Replay/: the editor stops loading at step 8: "
           "リプレイ設定ファイルが異常です (replay settings file is invalid)",
           "./Replay/: names a folder: the list will not be written",
-          "./BGM/bgmcf.txt: is written by another list: this list will not be written",
+          "./BGM/bgmcf.txt: is the file of both the music list and the sound-effect list: neither will be written",
+          "./BGM/bgmcf.txt: is the file of both the sound-effect list and the music list: neither will be written",
           "../victim.txt: lies outside the game directory: the list will not be written"}},
+        {"a NUL and a control character in a path, a FIFO as a list",
+         {{"config.txt", "\n./Data/thinkcf.txt\n", std::string("\n./Data/a\0b\x01.txt\n", 17)},
+          {"config.txt", "\n./Image/imagecf.txt\n", "\nImage/fifo\n"}},
+         {"Image/fifo: the editor stops loading at step 14: 画像設定ファイルが異常です (image settings file is invalid)",
+          "Image/fifo: is not a regular file (a FIFO, a socket or a device): the list will not be written",
+          "./Data/a\\x00b\\x01.txt: holds a NUL character, which no file name can: the list will not be written"}},
     };
     for (const auto& c : cases)
     {
@@ -278,8 +288,179 @@ TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
         MakeCleanGame();
         for (const auto& [file, from, to] : c.edits)
             WriteFile(file, Replaced(ReadFile(file), from, to));
+        mkfifo("Image/fifo", 0600);
         const std::string config = ReadFile("config.txt");
         EXPECT_EQ(Findings(), c.findings);
         EXPECT_EQ(ReadFile("config.txt"), config) << "the check changes no file";
     }
+}
+
+namespace
+{
+// every regular file below the folder with its bytes (a FIFO is not read)
+std::map<std::string, std::string> FilesBelow(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.symlink_status().type() == std::filesystem::file_type::regular)
+            files[entry.path().string()] = ReadFile(entry.path().string());
+    return files;
+}
+
+// the list's path in config.txt (in the order of Lists()) written otherwise
+void ListPath(size_t list, const std::string& path)
+{
+    const std::string old = GameSettings().Lists()[list]->defaultPath.utf8_string();
+    WriteFile("config.txt", Replaced(ReadFile("config.txt"), "\n" + old + "\n", "\n" + path + "\n"));
+}
+}
+
+// A game directory as a careless user or a hostile folder leaves it, started
+// and closed (a load and a save): the game's own paths reach the game's
+// files, no file changes (the editor's files load and save to the same
+// bytes) or appears, inside the game or beside it, and the lists that are
+// not written are the ones named.
+TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAreNamed)
+{
+    const std::vector<std::string> all = {"./config.txt", "./Replay/replaycf.txt", "./Font/fontcf.txt",
+        "./Image/imagecf.txt", "./BGM/bgmcf.txt", "./SE/secf.txt", "./Data/datacf.txt", "./Data/thinkcf.txt"};
+    const struct { const char* what; std::function<void()> make; int step; std::vector<std::string> notSaved; }
+    cases[] = {
+        {"a link out after a folder not there", [] {
+             ASSERT_EQ(symlink("../outside", "Ext"), 0);
+             ListPath(0, "./nothere/../Ext/replaycf.txt"); }, 8, {"./nothere/../Ext/replaycf.txt"}},
+        {"41 links, the last one out", [] {
+             for (int i = 1; i <= 41; ++i)
+                 ASSERT_EQ(symlink(i < 41 ? ("l" + std::to_string(i + 1)).c_str() : "../outside/replaycf.txt",
+                                   ("l" + std::to_string(i)).c_str()), 0);
+             ListPath(0, "l1"); }, 8, {"l1"}},
+        {"a folder not there, taken away by ..", [] { ListPath(0, "./x/../Replay/replaycf.txt"); }, 0, {}},
+        {"the font list on the music list", [] { ListPath(1, "./BGM/bgmcf.txt"); }, 0,
+         {"./BGM/bgmcf.txt", "./BGM/bgmcf.txt"}},
+        {"a list named like a temporary file", [] {
+             WriteFile("Data/.datacf.txt.ringvald-save", ReadFile("Data/thinkcf.txt"));
+             ListPath(6, "Data/.datacf.txt.ringvald-save"); }, 0, {}},
+        {"a FIFO", [] { ASSERT_EQ(mkfifo("Replay/fifo", 0600), 0); ListPath(0, "Replay/fifo"); }, 8,
+         {"Replay/fifo"}},
+        {"a list without write permission", [] { chmod("BGM/bgmcf.txt", 0444); }, 0, {"./BGM/bgmcf.txt"}},
+        {"config.txt without write permission", [] { chmod("config.txt", 0444); }, 0, all},
+        {"Windows separators", [] { ListPath(3, ".\\BGM\\bgmcf.txt"); }, 0, {}},
+        {"another letter case", [] { ListPath(3, "./bgm/BGMCF.TXT"); }, 0, {}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        MakeDir("outside");
+        WriteFile("outside/replaycf.txt", "outside\n");
+        MakeDir("game");
+        ASSERT_EQ(chdir("game"), 0);
+        MakeCleanGame();
+        c.make();
+        const auto before = FilesBelow(dir.Path());
+        GameSettings settings;
+        const std::optional<LoadStep> step = Load(settings);
+        EXPECT_EQ(step ? static_cast<int>(*step) : 0, c.step);
+        std::vector<std::string> notSaved;
+        for (const wxString& file : ConfigDocument::Save(settings, ConfigDocument::defaultPath).notSaved)
+            notSaved.push_back(file.utf8_string());
+        EXPECT_EQ(notSaved, c.notSaved);
+        EXPECT_EQ(FilesBelow(dir.Path()), before);
+    }
+}
+
+// Two editors on one game: each save waits for the other's (a lock on the
+// game folder), so every save tells the truth and the files on the disk
+// come from one save; and a save that finds config.txt changed since it was
+// read leaves it alone and says so, until told to overwrite it.
+TEST(Document, TwoEditorsSaveInTurnAndAChangedConfigIsNotOverwrittenUnasked)
+{
+    TempDir dir;
+    MakeCleanGame();
+    const auto editor = [](int user) {
+        GameSettings settings;
+        Load(settings);
+        settings.net.SetText(settings.net.Find("userName"), wxString::Format(L"editor %d", user));
+        settings.thinkList.entries.SetPath(0, wxString::Format(L"editor %d", user));
+        for (int save = 0; save < 15; ++save)
+            if (!Save(settings))
+                return 1;
+        return 0;
+    };
+    std::vector<pid_t> children;
+    for (int user : {1, 2})
+        if ((children.emplace_back(fork())) == 0)
+            _exit(editor(user));
+    for (pid_t child : children)
+    {
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an editor's save failed";
+    }
+    GameSettings last;
+    ASSERT_FALSE(Load(last));
+    const wxString user = last.net.Text(last.net.Find("userName"));
+    EXPECT_TRUE(user == L"editor 1" || user == L"editor 2");
+    EXPECT_EQ(last.thinkList.entries.Path(0), user) << "the lists of the same save";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
+        EXPECT_EQ(entry.path().string().find(".ringvald-save"), std::string::npos) << entry.path();
+
+    GameSettings first, second;
+    FileStamp firstRead, secondRead;
+    ASSERT_FALSE(ConfigDocument::Load(first, L"./config.txt", &firstRead));
+    ASSERT_FALSE(ConfigDocument::Load(second, L"./config.txt", &secondRead));
+    first.net.SetText(first.net.Find("userName"), L"first");
+    second.net.SetText(second.net.Find("userName"), L"second");
+    EXPECT_TRUE(ConfigDocument::Save(first, L"./config.txt", &firstRead));
+    const ConfigDocument::SaveReport report = ConfigDocument::Save(second, L"./config.txt", &secondRead);
+    EXPECT_TRUE(report.documentChanged && report.notSaved.empty());
+    EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(first));
+    EXPECT_TRUE(ConfigDocument::Save(second, L"./config.txt", &secondRead, true));
+    EXPECT_TRUE(ConfigDocument::Save(second, L"./config.txt", &secondRead)) << "the stamp renewed by the save";
+    EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(second));
+}
+
+// A list the user cannot read (0200) is not replaced by its initial entries
+// on closing, until the user gives it new contents. Root reads every file,
+// so as root the editor runs in a child process as nobody.
+TEST(Document, AListTheUserCannotReadIsNotReplacedUntilGivenNewContents)
+{
+    TempDir dir;
+    MakeCleanGame();
+    const std::string unreadable = ReadFile("BGM/bgmcf.txt") + "#kept\n";
+    WriteFile("BGM/bgmcf.txt", unreadable);
+    const uid_t nobody = 65534;
+    if (geteuid() == 0)
+    {
+        ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
+            ASSERT_EQ(lchown(entry.path().c_str(), nobody, nobody), 0);
+        ASSERT_EQ(lchown(".", nobody, nobody), 0);
+    }
+    ASSERT_EQ(chmod("BGM/bgmcf.txt", 0200), 0);
+    const auto asUser = [&](const std::function<bool()>& body) {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit((geteuid() != 0 || (setgid(nobody) == 0 && setuid(nobody) == 0)) && body() ? 0 : 1);
+        int status = -1;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    };
+    EXPECT_TRUE(asUser([] {
+        GameSettings settings;
+        const auto report = ConfigDocument::Save((Load(settings), settings), ConfigDocument::defaultPath);
+        return report.notSaved == std::vector<wxString>{L"./BGM/bgmcf.txt"} &&
+               ConfigDocument::TargetsOf(settings, L"config.txt")[3].place == ConfigDocument::ListPlace::unread;
+    })) << "the unread list named, and only it";
+    chmod("BGM/bgmcf.txt", 0600);
+    EXPECT_EQ(ReadFile("BGM/bgmcf.txt"), unreadable);
+    chmod("BGM/bgmcf.txt", 0200);
+    EXPECT_TRUE(asUser([] {
+        GameSettings settings;
+        Load(settings);
+        settings.bgmList.slots.SetPath(0, L"./BGM/new.mid");    // an edit
+        return Save(settings).AllSaved();
+    }));
+    chmod("BGM/bgmcf.txt", 0600);
+    EXPECT_NE(ReadFile("BGM/bgmcf.txt").find("./BGM/new.mid"), std::string::npos);
 }

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "GameFiles.h"
+#include "settings/GameFolder.h"
 #include "settings/GamePath.h"
 #include "settings/SaveTransaction.h"
 
@@ -26,28 +27,28 @@ struct Faults
     int calls = 0;
     int failAt = 0;             // fail this call (1 is the first) with EIO; 0: none
     int crashAt = 0;            // end the process just before this call
-    std::string failPath;       // or fail every call on this path with EACCES
+    std::string failName;       // or fail every call on a name starting so with EACCES
     std::vector<std::string> log;
-    std::set<std::string> folders;    // opened to be synced
+    int folderSyncs = 0;
 } faults;
 const int killed = 77;    // the exit status of a save ended at faults.crashAt
 
-bool Strike(const char* call, const char* path = "")
+bool Strike(const char* call, const char* name = "")
 {
     faults.log.push_back(call);
     if (++faults.calls == faults.crashAt)
         _exit(killed);
-    errno = faults.failPath.empty() ? EIO : EACCES;
-    return faults.calls == faults.failAt || (!faults.failPath.empty() && faults.failPath == path);
+    errno = faults.failName.empty() ? EIO : EACCES;
+    return faults.calls == faults.failAt ||
+           (!faults.failName.empty() && std::string(name).rfind(faults.failName, 0) == 0);
 }
 
 // Only the process dies in these tests, never the machine: syncs are noted
 // and failed, but not made, which keeps the tests quick.
 const FileSystemCalls faulty = {
-    [](const char* path, int flags, mode_t mode) {
-        if (flags & O_DIRECTORY)
-            faults.folders.insert(path);
-        return Strike("open", path) ? -1 : FileSystemCalls::Posix().open(path, flags, mode);
+    [](int folder, const char* name, int flags, mode_t mode) {
+        faults.folderSyncs += (flags & O_DIRECTORY) != 0;
+        return Strike("open", name) ? -1 : FileSystemCalls::Posix().openat(folder, name, flags, mode);
     },
     [](int fd, const void* data, size_t size) -> ssize_t {
         if (faults.calls + 1 == faults.crashAt)
@@ -58,8 +59,10 @@ const FileSystemCalls faulty = {
     [](int fd, mode_t mode) { return Strike("fchmod") ? -1 : fchmod(fd, mode); },
     [](int fd, uid_t owner, gid_t group) { return Strike("fchown") ? -1 : fchown(fd, owner, group); },
     [](int fd) { return Strike("close") ? (close(fd), -1) : close(fd); },    // closed all the same
-    [](const char* from, const char* to) { return Strike("rename", to) ? -1 : rename(from, to); },
-    [](const char* path) { return Strike("unlink", path) ? -1 : unlink(path); },
+    [](int folder, const char* from, int to, const char* name) {
+        return Strike("rename", from) ? -1 : renameat(folder, from, to, name);
+    },
+    [](int folder, const char* name, int flags) { return Strike("unlink", name) ? -1 : unlinkat(folder, name, flags); },
 };
 
 // ---- a game directory ------------------------------------------------------
@@ -74,12 +77,14 @@ void MakeGame()
         WriteFile(name, OldBytes(name));
 }
 
+// config.txt first, and required: when it is not saved, no list is
 SaveTransaction::Result SaveGame(const Faults& plan = {})
 {
     faults = plan;
     SaveTransaction save(faulty);
     for (const char* name : gameFiles)
-        save.Add(wxString::FromUTF8(name), NewBytes(name));
+        save.Add(wxString::FromUTF8(name), GameFolder().Place(wxString::FromUTF8(name)), NewBytes(name),
+                 name == gameFiles[0]);
     return save.Commit();
 }
 
@@ -110,12 +115,13 @@ int Leftovers()
     return count;
 }
 
-// after a save cut short, the next one saves everything and cleans up
-void SaveAgain(const std::string& when)
+// after a save cut short, the next one saves everything, leaves nothing of
+// its own and removes nothing it did not make (a killed save's leftover)
+void SaveAgain(const std::string& when, int leftBefore)
 {
     EXPECT_TRUE(SaveGame().AllSaved()) << "the next save, " << when;
     EXPECT_EQ(NewFiles(when), 8) << when;
-    EXPECT_EQ(Leftovers(), 0) << "left over " << when;
+    EXPECT_EQ(Leftovers(), leftBefore) << "left over " << when;
 }
 
 int RunChild(const std::function<int()>& body)
@@ -135,12 +141,9 @@ TEST(SaveTransaction, FailedOrKilledAtAnyCallEveryFileStaysWholeAndFailuresAreRe
     {
         TempDir dir;
         MakeGame();
-        SaveAgain("without faults");
+        SaveAgain("without faults", 0);
         calls = faults.log;
-        std::set<std::string> folders = {dir.Path()};
-        for (const char* folder : gameFolders)
-            folders.insert(dir.Path() + "/" + folder);
-        EXPECT_EQ(faults.folders, folders) << "every folder synced after the renames";
+        EXPECT_EQ(faults.folderSyncs, 7) << "every folder synced after the renames";
     }
     const auto rename = std::find(calls.begin(), calls.end(), "rename");
     const int firstRename = static_cast<int>(rename - calls.begin()) + 1;
@@ -161,11 +164,14 @@ TEST(SaveTransaction, FailedOrKilledAtAnyCallEveryFileStaysWholeAndFailuresAreRe
         std::string when = "by a failed " + calls[n - 1] + " (call " + std::to_string(n) + ")";
         const int saved = NewFiles(when, &result);
         if (n < firstRename && calls[n - 1] == "open")    // a temporary file not created
-            EXPECT_EQ(saved, 7) << "the others are still saved " << when;
-        else if (n < firstRename && calls[n - 1] != "unlink")    // a leftover may stay
+            EXPECT_EQ(saved, n == 1 ? 0 : 7) << "config.txt takes every list with it, a list only itself " << when;
+        else if (n < firstRename)
             EXPECT_EQ(saved, 0) << "a file was replaced " << when;
+        if (n == firstRename)
+            EXPECT_EQ(saved, 0) << "config.txt is renamed first, and its failure stops the others " << when;
         EXPECT_EQ(result.foldersSynced, n <= lastRename) << when;
-        SaveAgain(when);
+        EXPECT_EQ(Leftovers(), 0) << when;
+        SaveAgain(when, 0);
 
         MakeGame();
         plan = {};
@@ -173,7 +179,7 @@ TEST(SaveTransaction, FailedOrKilledAtAnyCallEveryFileStaysWholeAndFailuresAreRe
         EXPECT_EQ(RunChild([&] { SaveGame(plan); return 0; }), killed) << "no kill at call " << n;
         when = "by a kill before " + calls[n - 1] + " (call " + std::to_string(n) + ")";
         EXPECT_EQ(NewFiles(when) > 0, n > firstRename) << "a file was replaced " << when;
-        SaveAgain(when);
+        SaveAgain(when, Leftovers());
     }
 
     TempDir dir;    // and a write past the file-size limit fails like any other
@@ -187,18 +193,19 @@ TEST(SaveTransaction, FailedOrKilledAtAnyCallEveryFileStaysWholeAndFailuresAreRe
     EXPECT_EQ(Leftovers(), 0);
 }
 
-// One save of files of every kind. Refused: folders, a link loop, a file
-// added before under another name. Left out: a file without a temporary
-// file. Saved: the others, a link staying a link, a replaced file keeping
-// its mode, owner and group; a leftover planted as a link is not followed.
+// One save of files of every kind. Refused: folders, a link loop, a FIFO, a
+// file without write bits (root too), a file added before under another
+// name. Left out: a file without a temporary file. Saved: the others, a link
+// staying a link, a replaced file keeping its mode, owner and group; files
+// named like temporary files are neither followed nor removed.
 TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
 {
     using Failure = SaveTransaction::Failure;
     const struct { const wchar_t* path; int error; } refused[] = {
         {L".\\", EISDIR}, {L"Data/", EISDIR}, {L"Data\\", EISDIR}, {L"Data", EISDIR}, {L"Data/..", EISDIR},
-        {L"folder-link", EISDIR}, {L"", EISDIR}, {L"loop", ELOOP}, {L"Data/../config.txt", EEXIST},
-        {L"hard-link.txt", EEXIST}, {L"Missing/list.txt", ENOENT},
-        {L"Data/datacf.txt", EACCES},    // a read-only folder, as it is for anyone but root
+        {L"folder-link", EISDIR}, {L"", EISDIR}, {L"loop", ELOOP}, {L"fifo", EINVAL}, {L"read-only.txt", EACCES},
+        {L"Data/../config.txt", EEXIST}, {L"hard-link.txt", EEXIST}, {L".\\CONFIG.TXT", EEXIST},
+        {L"Missing/list.txt", ENOENT}, {L"Data/datacf.txt", EACCES},    // no temporary file there
     };
     const auto told = [](const SaveTransaction::NotSaved& file) {
         return file.path.utf8_string() + ": " + std::to_string(static_cast<int>(file.why)) + " " +
@@ -208,16 +215,18 @@ TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
     MakeGame();
     WriteFile("Data/real.txt", "old\n");
     WriteFile("precious.txt", "precious\n");
+    WriteFile("read-only.txt", "kept\n");
+    WriteFile("Data/.real.txt.abcdef.ringvald-save", "kept\n");
     // only root can give a file away; anyone else checks with their own ids
     const uid_t owner = geteuid() == 0 ? 1234 : geteuid();
     const gid_t group = geteuid() == 0 ? 5678 : getegid();
     ASSERT_EQ(chown("Data/real.txt", owner, group), 0);
-    ASSERT_EQ(chmod("Data/real.txt", 04751), 0);    // after chown, which clears the set-user-ID bit
+    ASSERT_EQ(chmod("Data/real.txt", 04751) | chmod("read-only.txt", 0444), 0);    // after chown
     ASSERT_EQ(symlink("Data", "folder-link") | link("config.txt", "hard-link.txt") | symlink("loop", "loop") |
               symlink("Data/real.txt", "link.txt") | symlink("Data/created.txt", "dangling.txt") |
-              symlink("../precious.txt", "Data/.real.txt.ringvald-save"), 0);    // a planted leftover
+              mkfifo("fifo", 0666) | symlink("../precious.txt", "Data/.real.txt.ringvald-save"), 0);
     faults = {};
-    faults.failPath = dir.Path() + "/Data/.datacf.txt" + SaveTransaction::Suffix();
+    faults.failName = ".datacf.txt.";
     SaveTransaction save(faulty);
     save.Add(L"config.txt", "new\n");
     save.Add(L"link.txt", "linked\n");
@@ -227,7 +236,7 @@ TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
     for (const auto& [path, error] : refused)
     {
         save.Add(path, "list\n");
-        const bool left = error == ENOENT || error == EACCES;
+        const bool left = error == ENOENT || (error == EACCES && path[0] == L'D');
         expected.push_back(told({path, left ? Failure::NoTemporaryFile : Failure::Refused, error}));
     }
     const mode_t mask = umask(027);
@@ -239,8 +248,9 @@ TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
     EXPECT_EQ(failed, expected);
     EXPECT_TRUE(result.foldersSynced);
     EXPECT_EQ(ReadFile("config.txt") + ReadFile("Data/real.txt") + ReadFile("Data/created.txt") +
-              ReadFile("caf\x83.txt") + ReadFile("precious.txt") + ReadFile("Data/datacf.txt"),
-              "new\nlinked\ncreated\nbytes\nprecious\n" + OldBytes("Data/datacf.txt"));
+              ReadFile("caf\x83.txt") + ReadFile("precious.txt") + ReadFile("Data/datacf.txt") +
+              ReadFile("read-only.txt") + ReadFile("Data/.real.txt.abcdef.ringvald-save"),
+              "new\nlinked\ncreated\nbytes\nprecious\n" + OldBytes("Data/datacf.txt") + "kept\nkept\n");
     EXPECT_TRUE(std::filesystem::is_directory("Data") && !FileExists("Missing"));
     struct stat link = {}, dangling = {}, kept = {}, created = {};
     ASSERT_EQ(lstat("link.txt", &link) | lstat("dangling.txt", &dangling) | stat("Data/real.txt", &kept) |
@@ -249,40 +259,59 @@ TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
     EXPECT_EQ(kept.st_mode & 07777, 04751u);
     EXPECT_TRUE(kept.st_uid == owner && kept.st_gid == group) << kept.st_uid << ":" << kept.st_gid;
     EXPECT_EQ(created.st_mode & 07777, 0640u) << "a new file: 0666 less the umask";
-    EXPECT_EQ(Leftovers(), 0);
+    EXPECT_EQ(Leftovers(), 2) << "the two planted files, and nothing of the save's own";
 }
 
-TEST(GamePath, TellsWhereAPathLeadsAndWhetherItStaysInTheGameDirectory)
+// A listed path goes by the game's rules: "\" and "/" separate, "." and ".."
+// go by name, a name matches in any letter case where it is not there as
+// written; and it never leaves the game folder, by ".." or through a link,
+// with the kernel's openat2 and with the walk alone.
+TEST(GameFolder, ReachesTheFileTheGameReadsAndNeverLeavesTheFolder)
 {
+    using Kind = GamePlace::Kind;
     TempDir dir;
-    MakeDir("Data");
-    WriteFile("config.txt", "1\n");
-    WriteFile("Data/datacf.txt", "1\n");
-    ASSERT_EQ(symlink("../config.txt", "Data/config-link.txt") | link("Data/datacf.txt", "hard.txt") |
-              symlink("/tmp", "outside") | symlink("Data/later.txt", "dangling.txt"), 0);
-
-    const struct { const wchar_t* first; const wchar_t* second; bool same; } pairs[] = {
-        {L"config.txt", L"./config.txt", true}, {L"config.txt", L"Data/../config.txt", true},
-        {L"config.txt", L".//Data/./config-link.txt", true}, {L"Data/datacf.txt", L"hard.txt", true},
-        {L"Data/later.txt", L"dangling.txt", true}, {L"Data/new.txt", L"Data/../Data/new.txt", true},
-        {L"config.txt", L"Data/config.txt", false}, {L"new.txt", L"Data/new.txt", false},
-        {L"Data/datacf.txt", L"Data/thinkcf.txt", false}, {L"outside/x", L"x", false},
+    MakeDir("game/BGM");
+    MakeDir("game/Two");
+    MakeDir("outside");
+    WriteFile("outside/replaycf.txt", "outside\n");
+    ASSERT_EQ(chdir("game"), 0);
+    WriteFile("BGM/bgmcf.txt", "bgm\n");
+    WriteFile("Two/a.txt", "a\n");
+    WriteFile("Two/A.TXT", "A\n");
+    ASSERT_EQ(symlink("../outside", "Ext") | symlink("BGM/bgmcf.txt", "inside-link") | symlink("/tmp", "absolute") |
+              symlink("BGM", "bgm-link") | mkfifo("fifo", 0600), 0);
+    for (int i = 1; i <= 41; ++i)    // l1 -> l2 -> ... -> l41 -> outside
+        ASSERT_EQ(symlink(i < 41 ? ("l" + std::to_string(i + 1)).c_str() : "../outside/replaycf.txt",
+                          ("l" + std::to_string(i)).c_str()), 0);
+    const struct { const wchar_t* path; Kind kind; const char* reached; } cases[] = {
+        {L"./BGM/bgmcf.txt", Kind::file, "BGM/bgmcf.txt"}, {L".\\BGM\\bgmcf.txt", Kind::file, "BGM/bgmcf.txt"},
+        {L"./bgm/BGMCF.TXT", Kind::file, "BGM/bgmcf.txt"}, {L"./x/../BGM/bgmcf.txt", Kind::file, "BGM/bgmcf.txt"},
+        {L"inside-link", Kind::file, "BGM/bgmcf.txt"}, {L"bgm-link/../BGM/bgmcf.txt", Kind::file, "BGM/bgmcf.txt"},
+        {L"Two/a.txt", Kind::file, "Two/a.txt"}, {L"Two/A.txt", Kind::missing, "Two/A.txt"},
+        {L"BGM/new.txt", Kind::missing, "BGM/new.txt"}, {L"fifo", Kind::special, "fifo"},
+        {L"BGM\\", Kind::folder, ""}, {L"nothere/x.txt", Kind::unreachable, ""},
+        {L"./nothere/../Ext/replaycf.txt", Kind::outside, ""}, {L"../outside/replaycf.txt", Kind::outside, ""},
+        {L"/etc/passwd", Kind::outside, ""}, {L"absolute/x", Kind::outside, ""}, {L"l1", Kind::unreachable, ""},
+        {L"l2", Kind::outside, ""},
     };
-    for (const auto& test : pairs)
-        EXPECT_EQ(GamePath::SameFile(test.first, test.second), test.same) << test.first << " " << test.second;
-    const wxString root = GamePath::FromBytes(dir.Path());
-    EXPECT_EQ(GamePath::Resolve(L"Data/config-link.txt"), root + L"/config.txt");
-    EXPECT_EQ(GamePath::Resolve(L"Data/new/../../x"), root + L"/x");
-
-    const struct { const wchar_t* path; bool inside; } places[] = {
-        {L"Data/datacf.txt", true}, {L"./Replay/new.txt", true}, {L"dangling.txt", true},
-        {L".", false}, {L"Data/../..", false}, {L"../game/config.txt", false},
-        {L"Data/../../config.txt", false}, {L"/etc/passwd", false}, {L"outside/x.txt", false},
-    };
-    for (const auto& test : places)
-        EXPECT_EQ(GamePath::IsInside(test.path, L"."), test.inside) << test.path;
-    EXPECT_FALSE(GamePath::IsInside(root + L"2/config.txt", root)) << "a folder beside it";
-
-    // outside only where the user browsed to it, by any name
-    EXPECT_TRUE(GamePath::MayHoldList(L"outside/picked.txt", L".", {L"/tmp/x/../picked.txt"}));
+    for (const bool openat2 : {true, false})
+    {
+        GameFolder::UseOpenat2(openat2);
+        for (const auto& c : cases)
+        {
+            const GamePlace place = GameFolder().Place(c.path);
+            EXPECT_EQ(place.kind, c.kind) << wxString(c.path) << (openat2 ? " openat2" : " walk");
+            if (c.reached[0])
+                EXPECT_EQ((place.route.empty() ? "" : place.route + "/") + place.name, c.reached) << wxString(c.path);
+            const FileDescriptor file = GameFolder().OpenToRead(c.path, false);
+            EXPECT_EQ(file.IsOpen(), c.kind == Kind::file) << wxString(c.path);
+        }
+    }
+    GameFolder::UseOpenat2(true);
+    EXPECT_EQ(GameFolder().Place(L"../outside/replaycf.txt", true).kind, Kind::file) << "picked: it may leave";
+    EXPECT_TRUE(GamePath::SameNames(L"..\\outside\\x.txt", L"./../outside/./x.txt"));
+    EXPECT_EQ(GamePath::RelativeToWorkingDirectory(GamePath::FromBytes(dir.Path() + "/outside/x.txt")),
+              L"../outside/x.txt");
+    EXPECT_EQ(GamePath::RelativeToWorkingDirectory(GamePath::FromBytes(dir.Path() + "/game/BGM/x.mid")),
+              L"BGM/x.mid");
 }
