@@ -1,15 +1,19 @@
 #include "settings/GameCheck.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 #include "settings/ConfigDocument.h"
 #include "settings/GameFile.h"
 #include "settings/GameFolder.h"
+#include "settings/GamePath.h"
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
-#include "settings/TextFileReader.h"
 #include "settings/Utf8InputStream.h"
 #include "settings/ValueLine.h"
 
@@ -30,18 +34,44 @@ wxString FileOfStep(const GameSettings& settings, LoadStep step)
 // values written otherwise than read
 // ----------------------------------------------------------------------------
 
-// the value lines of a file as the editor reads it; none of a file it cannot read
-std::vector<NumberedLine> ValueLinesOfFile(const wxString& path)
+// A value line: its number from 1, and its bytes. Comparing bytes is
+// comparing what the reader makes of them (every byte comes back as it
+// was), and a long line costs its bytes once rather than four times.
+struct NumberedBytes
 {
-    TextFileReader file(path);    // by the game's name rules, never waiting on a FIFO
-    return file.IsOpened() ? ReadNumberedValueLines(file.Stream()) : std::vector<NumberedLine>();
+    int number;
+    std::string_view text;
+};
+
+// The value lines of a file's bytes, split where the reader splits them: at
+// a line feed, a carriage return, or both.
+std::vector<NumberedBytes> ValueLinesOf(const std::string& bytes)
+{
+    std::vector<NumberedBytes> values;
+    int number = 1;
+    for (size_t start = 0; start < bytes.size(); ++number)
+    {
+        const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        if (end > start && bytes[start] != '#')
+            values.push_back({number, std::string_view(bytes).substr(start, end - start)});
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return values;
 }
 
-// the value lines of the bytes a save would write, read back the same way
-std::vector<NumberedLine> ValueLinesOfBytes(std::string bytes)
+// the bytes of a file as the load reaches it (never waiting on a FIFO); none
+// of a file it cannot read
+std::string FileBytes(const wxString& path)
 {
-    TextFileReader written(TextFileReader::InMemory(), std::move(bytes));
-    return ReadNumberedValueLines(written.Stream());
+    const FileDescriptor file = GameFolder().OpenToRead(path, true);
+    struct stat status = {};
+    std::string bytes;
+    if (file.IsOpen() && fstat(file.Get(), &status) == 0)
+        bytes.reserve(static_cast<size_t>(status.st_size));
+    char buffer[64 * 1024];
+    for (ssize_t got; file.IsOpen() && (got = read(file.Get(), buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, static_cast<size_t>(got));
+    return bytes;
 }
 
 // one line each: a control character or a NUL in a name is shown as \xNN
@@ -63,9 +93,11 @@ wxString Escaped(const wxString& text)
 
 // a value as the finding shows it: quoted, cut when long, a byte that is not
 // UTF-8 as \xNN
-wxString Shown(const wxString& text)
+wxString Shown(std::string_view bytes)
 {
     const size_t shownCharacters = 60;
+    // no character is longer than four bytes
+    const wxString text = GamePath::FromBytes(std::string(bytes.substr(0, 4 * shownCharacters + 4)));
     wxString shown;
     for (wxUniChar c : text.Left(shownCharacters))
         shown += Utf8InputStream::IsCarriedByte(c)
@@ -75,8 +107,9 @@ wxString Shown(const wxString& text)
 
 void CompareValues(const wxString& file, const std::string& written, std::vector<Finding>& findings)
 {
-    const std::vector<NumberedLine> before = ValueLinesOfFile(file);
-    const std::vector<NumberedLine> after = ValueLinesOfBytes(written);
+    const std::string read = FileBytes(file);
+    const std::vector<NumberedBytes> before = ValueLinesOf(read);
+    const std::vector<NumberedBytes> after = ValueLinesOf(written);
     for (size_t k = 0; k < before.size() || k < after.size(); ++k)
     {
         if (k >= after.size())

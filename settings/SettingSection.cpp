@@ -50,7 +50,10 @@ void SettingSection::ReadRow(wxTextInputStream& in, size_t row)
 {
     const Setting& setting = settings.at(row);
     if (setting.HoldsText())
-        SetText(row, ReadTextValue(in));
+    {
+        wxString text = ReadTextValue(in);
+        texts.at(row).swap(text);    // a long text is not held twice
+    }
     else if (setting.fileToIndex)
         SetNumber(row, setting.fileToIndex(ReadIntValue(in)));
     else

@@ -1,6 +1,7 @@
 #include "settings/ValueLine.h"
 
 #include <climits>
+#include <wx/strconv.h>
 #include <wx/txtstrm.h>
 
 #include "settings/Utf8InputStream.h"
@@ -47,19 +48,6 @@ wxString ReadValueLine(wxTextInputStream& in)
     }
 }
 
-std::vector<NumberedLine> ReadNumberedValueLines(wxTextInputStream& in)
-{
-    std::vector<NumberedLine> values;
-    wxString line;
-    for (int number = 1; !in.GetInputStream().Eof(); ++number)
-    {
-        ReadLine(in, line);
-        if (!line.empty() && line[0] != L'#')
-            values.push_back({number, line});
-    }
-    return values;
-}
-
 int ParseDecimal(const wxString& text)
 {
     wxString::const_iterator it = text.begin();
@@ -101,6 +89,23 @@ wxString ReadTextValue(wxTextInputStream& in)
 
 void WriteLine(wxTextOutputStream& out, const wxString& line)
 {
+    // The text stream copies a whole string to look for line ends before it
+    // converts it: a long line without any goes straight to its bytes, by the
+    // same conversion every written file uses (TextBytes).
+    const size_t longLine = 4096;
+    if (line.length() > longLine && line.find_first_of(L"\r\n") == wxString::npos)
+    {
+        const wxMBConvUTF8 conv(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
+        size_t length = 0;
+        const wxCharBuffer bytes = conv.cWC2MB(line.wc_str(), line.length(), &length);
+        if (bytes.data())
+        {
+            // the text stream hands its target out as const, though it writes to it
+            const_cast<wxOutputStream&>(out.GetOutputStream()).Write(bytes.data(), length);
+            out.WriteString(wxString(L"\n"));
+            return;
+        }
+    }
     out.WriteString(line);
     out.WriteString(wxString(L"\n"));
 }

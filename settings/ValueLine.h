@@ -20,15 +20,6 @@ class wxTextOutputStream;
 // reads as empty lines, so a call there returns the empty string too.
 wxString ReadValueLine(wxTextInputStream& in);
 
-// Every value line left in the stream, with the number of its line (from 1
-// at where the stream stands), the lines taken as ReadValueLine takes them.
-struct NumberedLine
-{
-    int number;
-    wxString text;
-};
-std::vector<NumberedLine> ReadNumberedValueLines(wxTextInputStream& in);
-
 // The leading decimal number of text, the way strtol with base 10 reads it:
 // leading white space, an optional sign, digits up to the first other
 // character, 0 without digits. Numbers beyond int saturate at its ends.

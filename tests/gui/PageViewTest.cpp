@@ -2,6 +2,7 @@
 // settings; what the user changes goes back to the settings and into the saved files; commands that change
 // the settings show on every built page; what is amiss is marked and explained.
 #include <gtest/gtest.h>
+#include <wx/testing.h>
 #include <wx/button.h>
 #include <wx/spinctrl.h>
 
@@ -251,4 +252,21 @@ TEST(PageView, MissingFilesAndKeysBoundTwiceAreMarkedAndExplained)
         for (size_t row = 0; row < page->Section().Size(); ++row)
             for (wxWindow* part : Tree(page->Control(row)))
                 EXPECT_FALSE(part->GetToolTipText().empty()) << page->Section().At(row).name;
+}
+
+// config.txt changed on the disk after the editor read it (another editor saved it): a save asks before
+// overwriting it; no keeps the other file and says the save was cancelled, yes saves and says so.
+TEST(PageView, ASaveAsksBeforeOverwritingAConfigChangedOnTheDisk)
+{
+    FrameInTempDir game(CopySampleGame);
+    for (const int answer : {wxID_NO, wxID_YES})
+    {
+        WriteFile("config.txt", ReadFile("config.txt") + "#changed\n");
+        const std::string changed = ReadFile("config.txt");
+        wxTEST_DIALOG(SendMenu(game.Frame(), idSave), wxExpectModal<wxMessageDialog>(answer));
+        EXPECT_EQ(ReadFile("config.txt") == changed, answer == wxID_NO);
+        EXPECT_EQ(B(StatusOf(game.Frame())), answer == wxID_NO ? "保存中止" : "保存しました");
+    }
+    SendMenu(game.Frame(), idSave);    // unchanged since: no question
+    EXPECT_EQ(B(StatusOf(game.Frame())), "保存しました");
 }
