@@ -143,7 +143,8 @@ ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings, co
 
     const FileDescriptor lock = game.Lock(lockSeconds);
     GamePlace document = game.Place(path, true);
-    const bool changed = stamp && stamp->path == path &&
+    // a document gone since holds nothing to lose
+    const bool changed = stamp && stamp->path == path && document.Exists() &&
         !stamp->SameAs(FileStamp::Of(path, document.Exists(), document.status));
     if (changed && !overwrite)
     {

@@ -69,8 +69,8 @@ std::vector<ListTarget> TargetsOf(const GameSettings& settings, const wxString& 
 // for any reason keeps its file and is named in the report.
 //
 // Saves of one game directory take turns (GameFolder::Lock). With a
-// stamp of the document as it was read (Load), a document changed on the
-// disk since is left alone and reported, unless `overwrite`; a save renews
+// stamp of the document as it was read (Load), a document there and changed
+// on the disk since is left alone and reported, unless `overwrite`; a save renews
 // the stamp.
 SaveReport Save(const GameSettings& settings, const wxString& path, FileStamp* stamp = nullptr,
                 bool overwrite = false);
