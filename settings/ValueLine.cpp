@@ -117,7 +117,10 @@ void WriteIntValue(wxTextOutputStream& out, int value)
 
 void WriteTextValue(wxTextOutputStream& out, const wxString& text)
 {
-    WriteLine(out, text.empty() ? wxString(L" ") : text);
+    if (text.empty())
+        WriteLine(out, wxString(L" "));
+    else
+        WriteLine(out, text);    // not through a conditional, which would copy it
 }
 
 void WriteEndOfFile(wxTextOutputStream& out)
