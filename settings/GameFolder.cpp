@@ -121,17 +121,11 @@ struct Walk
     {
         GamePlace place = Ended(kind);
         place.folder = folders.back().first;
+        place.start = folders.front().first;
         for (size_t i = 1; i < folders.size(); ++i)
             place.route += (i > 1 ? "/" : "") + folders[i].second;
         place.name = name;
         place.status = status;
-        if (Openat2Wanted() && KernelHasOpenat2() && folders.size() > 1)
-        {    // the kernel's own word that the folder lies beneath the start
-            const int fd = OpenBeneath(folders.front().first->Get(), place.route, O_PATH | O_DIRECTORY);
-            if (fd < 0)
-                return Ended(errno == EXDEV ? GamePlace::Kind::outside : GamePlace::Kind::unreachable, errno);
-            place.folder = std::make_shared<FileDescriptor>(fd);
-        }
         return place;
     }
 
@@ -226,6 +220,18 @@ GamePlace::Identity GamePlace::Id() const
     return id;
 }
 
+bool GamePlace::HeldBeneath()
+{
+    if (!folder || !start || route.empty() || !GameFolder::UsesOpenat2())
+        return true;
+    // the kernel's own word that the folder lies beneath the start, through no link
+    const int fd = OpenBeneath(start->Get(), route, O_PATH | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    folder = std::make_shared<FileDescriptor>(fd);
+    return true;
+}
+
 int GamePlace::WriteRefusal() const
 {
     if (kind != Kind::file)
@@ -235,9 +241,13 @@ int GamePlace::WriteRefusal() const
     return faccessat(folder->Get(), name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
 }
 
-GameFolder::GameFolder()
-    : root(std::make_shared<FileDescriptor>(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)))
+GameFolder::GameFolder() = default;
+
+const std::shared_ptr<FileDescriptor>& GameFolder::Root() const
 {
+    if (!root)
+        root = std::make_shared<FileDescriptor>(open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return root;
 }
 
 GamePlace GameFolder::Place(const wxString& path, bool mayLeave) const
@@ -246,9 +256,15 @@ GamePlace GameFolder::Place(const wxString& path, bool mayLeave) const
     Walk walk{!mayLeave, {}};
     if (split.unnamable)
         return walk.Ended(GamePlace::Kind::unnamable);
-    if (!root->IsOpen())
+    if (!Root()->IsOpen())
         return walk.Ended(GamePlace::Kind::unreachable, EBADF);
     std::deque<std::string> todo(split.names.begin(), split.names.end());
+    if (mayLeave && !split.absolute)
+    {    // from the game folder first: only a path that leaves it walks from the root
+        GamePlace inside = Place(path, false);
+        if (inside.kind != GamePlace::Kind::outside)
+            return inside;
+    }
     if (mayLeave)
     {
         walk.folders.push_back({std::make_shared<FileDescriptor>(open("/", O_PATH | O_DIRECTORY | O_CLOEXEC)), ""});
@@ -261,7 +277,7 @@ GamePlace GameFolder::Place(const wxString& path, bool mayLeave) const
     else if (split.absolute)
         return walk.Ended(GamePlace::Kind::outside);
     else
-        walk.folders.push_back({root, ""});
+        walk.folders.push_back({Root(), ""});
     GamePlace place = walk.Go(std::move(todo));
     if (split.folder && place.kind != GamePlace::Kind::outside && place.kind != GamePlace::Kind::unreachable)
         place.kind = GamePlace::Kind::folder;
@@ -270,18 +286,38 @@ GamePlace GameFolder::Place(const wxString& path, bool mayLeave) const
 
 FileDescriptor GameFolder::OpenToRead(const wxString& path, bool mayLeave, GamePlace* where) const
 {
-    GamePlace place = Place(path, mayLeave);
     FileDescriptor file;
+    const GamePath::Names split = GamePath::Split(path);
+    if (UsesOpenat2() && !split.unnamable && !split.folder && !split.absolute && split.names[0] != "..")
+    {    // the kernel alone, links inside followed, for a file there as written
+        std::string names;
+        for (const std::string& name : split.names)
+            names += (names.empty() ? "" : "/") + name;
+        open_how how = {};
+        how.flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+        file = FileDescriptor(static_cast<int>(syscall(SYS_openat2, AT_FDCWD, names.c_str(), &how, sizeof how)));
+        struct stat status = {};
+        if (file.IsOpen() && fstat(file.Get(), &status) == 0 && S_ISREG(status.st_mode))
+        {
+            if (where)
+            {
+                *where = GamePlace();
+                where->kind = GamePlace::Kind::file;
+                where->status = status;
+            }
+            return file;
+        }
+        file = FileDescriptor();    // the walk tells what it is instead
+    }
+    GamePlace place = Place(path, mayLeave);
     if (place.kind == GamePlace::Kind::file)
     {
         const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC;
         if (Openat2Wanted() && KernelHasOpenat2())
         {
-            const int start = mayLeave ? open("/", O_PATH | O_DIRECTORY | O_CLOEXEC) : dup(root->Get());
-            file = FileDescriptor(OpenBeneath(start, place.route.empty() ? place.name : place.route + "/" + place.name, flags));
-            const int error = errno;
-            close(start);
-            errno = error;
+            const std::string route = place.route.empty() ? place.name : place.route + "/" + place.name;
+            file = FileDescriptor(OpenBeneath(place.start->Get(), route, flags));
         }
         else
             file = FileDescriptor(openat(place.folder->Get(), place.name.c_str(), flags));
@@ -294,10 +330,7 @@ FileDescriptor GameFolder::OpenToRead(const wxString& path, bool mayLeave, GameP
             file = FileDescriptor();
         }
         else
-        {
             place.status = status;
-            fcntl(file.Get(), F_SETFL, fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
-        }
     }
     if (where)
         *where = std::move(place);
@@ -306,7 +339,7 @@ FileDescriptor GameFolder::OpenToRead(const wxString& path, bool mayLeave, GameP
 
 FileDescriptor GameFolder::Lock(int seconds) const
 {
-    FileDescriptor folder(openat(root->Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folder(openat(Root()->Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (folder.IsOpen() && flock(folder.Get(), LOCK_EX | LOCK_NB) != 0)
     {

@@ -22,10 +22,8 @@
 class GameFolder
 {
 public:
-    // the working directory
+    // the working directory (opened when a walk first needs it)
     GameFolder();
-
-    bool IsOpen() const { return root->IsOpen(); }
 
     // Where the path leads. With mayLeave (the document, a list the user
     // picked with a browse button) it may lead anywhere; relative paths
@@ -33,9 +31,10 @@ public:
     GamePlace Place(const wxString& path, bool mayLeave = false) const;
 
     // The file opened for reading, only when it is a regular file: opened
-    // without blocking (a FIFO swapped in meanwhile cannot hold it up) and
-    // then made blocking again. Invalid otherwise; `place` tells why (a
-    // file whose error is set could not be opened).
+    // without blocking (a FIFO swapped in meanwhile cannot hold it up; a
+    // regular file reads the same either way). Invalid otherwise; `place`
+    // tells why (a file whose error is set could not be opened). A path
+    // that names a file as written is opened by openat2 alone.
     FileDescriptor OpenToRead(const wxString& path, bool mayLeave, GamePlace* place = nullptr) const;
 
     // An exclusive advisory lock (flock) on the game folder, held while the
@@ -49,5 +48,7 @@ public:
     static bool UsesOpenat2();
 
 private:
-    std::shared_ptr<FileDescriptor> root;
+    const std::shared_ptr<FileDescriptor>& Root() const;
+
+    mutable std::shared_ptr<FileDescriptor> root;
 };

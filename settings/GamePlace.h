@@ -24,11 +24,17 @@ struct GamePlace
     Kind kind = Kind::unreachable;
     int error = 0;                              // why it is unreachable (an errno)
     std::shared_ptr<FileDescriptor> folder;     // the folder the name is in (O_PATH)
-    std::string route;                          // that folder's names from the start, no links
+    std::shared_ptr<FileDescriptor> start;      // where the route starts: the game folder or the root
+    std::string route;                          // the folder's names from the start, no links
     std::string name;                           // the name, in the letter case found
     struct stat status = {};                    // what it holds, when anything
 
     bool Exists() const { return kind == Kind::file || kind == Kind::folder || kind == Kind::special; }
+
+    // Where the kernel has openat2: the folder opened once more from the
+    // start, beneath it and through no link, so that one swapped for a link
+    // since the walk is refused. False when it is refused.
+    bool HeldBeneath();
 
     // 0 when a save may replace the file (or create it), else the errno
     // that says why not: a file none of whose write bits is set is not

@@ -154,6 +154,8 @@ void SaveTransaction::Abandon(std::vector<Pending>& batch)
 bool SaveTransaction::Prepare(Pending& file, const std::vector<Pending>& batch)
 {
     int refusal = Refusal(file.place);
+    if (refusal == 0 && !file.place.HeldBeneath())
+        refusal = errno == EXDEV ? EXDEV : ELOOP;
     if (refusal == ENOENT)    // a missing folder: there is no place for a temporary file
     {
         file.Fail(Failure::NoTemporaryFile, refusal);
