@@ -209,10 +209,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         std::error_code error;
         fs::remove_all(scratch, error);
         fprintf(stderr,
-                "ConfigFuzzer: %ld inputs: %ld round trips checked, %ld not saved (a list path "
-                "outside the game directory), %ld saved without the round trip (a list file on "
-                "another file)\n",
-                counts.inputs, counts.roundTrips, counts.pathsOutside, counts.filesShared);
+                "ConfigFuzzer: %ld inputs: %ld round trips checked (%ld of them with two lists on "
+                "one file), %ld not saved (a list path outside the game directory)\n",
+                counts.inputs, counts.roundTrips, counts.filesShared, counts.pathsOutside);
     });
     fs::current_path(scratch);
     ResetScratch();

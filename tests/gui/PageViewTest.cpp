@@ -255,7 +255,8 @@ TEST(PageView, MissingFilesAndKeysBoundTwiceAreMarkedAndExplained)
 }
 
 // config.txt changed on the disk after the editor read it (another editor saved it): a save asks before
-// overwriting it; no keeps the other file and says the save was cancelled, yes saves and says so.
+// overwriting it; no keeps the other file and says the save was cancelled, yes saves and says so. Lists a
+// save will leave alone are named as soon as the editor starts.
 TEST(PageView, ASaveAsksBeforeOverwritingAConfigChangedOnTheDisk)
 {
     FrameInTempDir game(CopySampleGame);
@@ -269,4 +270,12 @@ TEST(PageView, ASaveAsksBeforeOverwritingAConfigChangedOnTheDisk)
     }
     SendMenu(game.Frame(), idSave);    // unchanged since: no question
     EXPECT_EQ(B(StatusOf(game.Frame())), "保存しました");
+
+    // the font list pointed at the music list ("#BGM Config File" stands above its path): both named at once
+    FrameInTempDir shared([] {
+        CopySampleGame();
+        std::string config = ReadFile("config.txt");
+        WriteFile("config.txt", config.replace(config.find("\n./Font/fontcf.txt\n"), 19, "\n./BGM/bgmcf.txt\n"));
+    });
+    EXPECT_EQ(B(StatusOf(shared.Frame())), "保存されないファイルがあります: ./BGM/bgmcf.txt、./BGM/bgmcf.txt");
 }
