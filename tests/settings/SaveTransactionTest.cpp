@@ -84,7 +84,7 @@ SaveTransaction::Result SaveGame(const Faults& plan = {})
     SaveTransaction save(faulty);
     for (const char* name : gameFiles)
         save.Add(wxString::FromUTF8(name), GameFolder().Place(wxString::FromUTF8(name)), NewBytes(name),
-                 name == gameFiles[0]);
+                 std::string(name) == "config.txt");
     return save.Commit();
 }
 
