@@ -307,7 +307,6 @@ std::map<std::string, std::string> FilesBelow(const std::string& folder)
     return files;
 }
 
-// the list's path in config.txt (in the order of Lists()) written otherwise
 void ListPath(size_t list, const std::string& path)
 {
     const std::string old = GameSettings().Lists()[list]->defaultPath.utf8_string();
@@ -352,9 +351,9 @@ TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAre
         SCOPED_TRACE(c.what);
         TempDir dir;
         MakeDir("outside");
-        WriteFile("outside/replaycf.txt", "outside\n");
         MakeDir("game");
         ASSERT_EQ(chdir("game"), 0);
+        WriteFile("../outside/replaycf.txt", "outside\n");
         MakeCleanGame();
         c.make();
         const auto before = FilesBelow(dir.Path());
@@ -369,6 +368,20 @@ TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAre
     }
 }
 
+// the bodies at once, each in a forked child (as nobody if root and asked): all returned true
+bool InChildren(const std::vector<std::function<bool()>>& bodies, bool asNobody = false)
+{
+    std::vector<pid_t> children;
+    for (const auto& body : bodies)
+        if ((children.emplace_back(fork())) == 0)
+            _exit((!asNobody || geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0)) && body() ? 0 : 1);
+    bool all = true;
+    int status = -1;
+    for (pid_t child : children)
+        all = waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 && all;
+    return all;
+}
+
 // Two editors on one game: each save waits for the other's (a lock on the
 // game folder), so every save tells the truth and the files on the disk
 // come from one save; and a save that finds config.txt changed since it was
@@ -377,39 +390,30 @@ TEST(Document, TwoEditorsSaveInTurnAndAChangedConfigIsNotOverwrittenUnasked)
 {
     TempDir dir;
     MakeCleanGame();
-    const auto editor = [](int user) {
-        GameSettings settings;
-        Load(settings);
-        settings.net.SetText(settings.net.Find("userName"), wxString::Format(L"editor %d", user));
-        settings.thinkList.entries.SetPath(0, wxString::Format(L"editor %d", user));
-        for (int save = 0; save < 15; ++save)
-            if (!Save(settings))
-                return 1;
-        return 0;
+    const auto editor = [](const wchar_t* user) {
+        return [user] {
+            GameSettings settings;
+            Load(settings);
+            settings.net.SetText(settings.net.Find("userName"), user);
+            settings.thinkList.entries.SetPath(0, user);
+            bool saved = true;
+            for (int save = 0; save < 15; ++save)
+                saved = Save(settings) && saved;
+            return saved;
+        };
     };
-    std::vector<pid_t> children;
-    for (int user : {1, 2})
-        if ((children.emplace_back(fork())) == 0)
-            _exit(editor(user));
-    for (pid_t child : children)
-    {
-        int status = -1;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an editor's save failed";
-    }
+    EXPECT_TRUE(InChildren({editor(L"one"), editor(L"two")})) << "an editor's save failed";
     GameSettings last;
     ASSERT_FALSE(Load(last));
     const wxString user = last.net.Text(last.net.Find("userName"));
-    EXPECT_TRUE(user == L"editor 1" || user == L"editor 2");
-    EXPECT_EQ(last.thinkList.entries.Path(0), user) << "the lists of the same save";
+    EXPECT_TRUE((user == L"one" || user == L"two") && last.thinkList.entries.Path(0) == user) << "one save's";
     for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
         EXPECT_EQ(entry.path().string().find(".ringvald-save"), std::string::npos) << entry.path();
 
     GameSettings first, second;
     FileStamp firstRead, secondRead;
-    ASSERT_FALSE(ConfigDocument::Load(first, L"./config.txt", &firstRead));
-    ASSERT_FALSE(ConfigDocument::Load(second, L"./config.txt", &secondRead));
-    first.net.SetText(first.net.Find("userName"), L"first");
+    ASSERT_FALSE(ConfigDocument::Load(first, L"./config.txt", &firstRead) ||
+                 ConfigDocument::Load(second, L"./config.txt", &secondRead));
     second.net.SetText(second.net.Find("userName"), L"second");
     EXPECT_TRUE(ConfigDocument::Save(first, L"./config.txt", &firstRead));
     const ConfigDocument::SaveReport report = ConfigDocument::Save(second, L"./config.txt", &secondRead);
@@ -427,40 +431,25 @@ TEST(Document, AListTheUserCannotReadIsNotReplacedUntilGivenNewContents)
 {
     TempDir dir;
     MakeCleanGame();
-    const std::string unreadable = ReadFile("BGM/bgmcf.txt") + "#kept\n";
-    WriteFile("BGM/bgmcf.txt", unreadable);
-    const uid_t nobody = 65534;
-    if (geteuid() == 0)
-    {
-        ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
-        for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
-            ASSERT_EQ(lchown(entry.path().c_str(), nobody, nobody), 0);
-        ASSERT_EQ(lchown(".", nobody, nobody), 0);
-    }
-    ASSERT_EQ(chmod("BGM/bgmcf.txt", 0200), 0);
-    const auto asUser = [&](const std::function<bool()>& body) {
-        const pid_t child = fork();
-        if (child == 0)
-            _exit((geteuid() != 0 || (setgid(nobody) == 0 && setuid(nobody) == 0)) && body() ? 0 : 1);
-        int status = -1;
-        waitpid(child, &status, 0);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    };
-    EXPECT_TRUE(asUser([] {
+    WriteFile("BGM/bgmcf.txt", ReadFile("BGM/bgmcf.txt") + "#kept\n");
+    chmod(dir.Path().c_str(), 0755);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator("."))    // nobody's, as root
+        ASSERT_TRUE(geteuid() != 0 || lchown(entry.path().c_str(), 65534, 65534) == 0);
+    ASSERT_TRUE((geteuid() != 0 || lchown(".", 65534, 65534) == 0) && chmod("BGM/bgmcf.txt", 0200) == 0);
+    struct stat before = {}, after = {};
+    stat("BGM/bgmcf.txt", &before);
+    EXPECT_TRUE(InChildren({[] {
         GameSettings settings;
         const auto report = ConfigDocument::Save((Load(settings), settings), ConfigDocument::defaultPath);
         return report.notSaved == std::vector<wxString>{L"./BGM/bgmcf.txt"} &&
                ConfigDocument::TargetsOf(settings, L"config.txt")[3].place == ConfigDocument::ListPlace::unread;
-    })) << "the unread list named, and only it";
-    chmod("BGM/bgmcf.txt", 0600);
-    EXPECT_EQ(ReadFile("BGM/bgmcf.txt"), unreadable);
-    chmod("BGM/bgmcf.txt", 0200);
-    EXPECT_TRUE(asUser([] {
+    }}, true)) << "the unread list named, and only it";
+    EXPECT_TRUE(stat("BGM/bgmcf.txt", &after) == 0 && after.st_ino == before.st_ino && after.st_size == before.st_size) << "the file was replaced";
+    EXPECT_TRUE(InChildren({[] {
         GameSettings settings;
         Load(settings);
         settings.bgmList.slots.SetPath(0, L"./BGM/new.mid");    // an edit
-        return Save(settings).AllSaved();
-    }));
-    chmod("BGM/bgmcf.txt", 0600);
-    EXPECT_NE(ReadFile("BGM/bgmcf.txt").find("./BGM/new.mid"), std::string::npos);
+        return Save(settings).AllSaved() && chmod("BGM/bgmcf.txt", 0600) == 0;
+    }}, true));
+    EXPECT_EQ(ReadFile("BGM/bgmcf.txt").find("#kept"), std::string::npos) << "the edited list was not saved";
 }

@@ -270,14 +270,11 @@ TEST(GameFolder, ReachesTheFileTheGameReadsAndNeverLeavesTheFolder)
 {
     using Kind = GamePlace::Kind;
     TempDir dir;
-    MakeDir("game/BGM");
-    MakeDir("game/Two");
-    MakeDir("outside");
-    WriteFile("outside/replaycf.txt", "outside\n");
+    for (const char* folder : {"game/BGM", "game/Two", "outside"})
+        MakeDir(folder);
+    for (const char* file : {"outside/replaycf.txt", "game/BGM/bgmcf.txt", "game/Two/a.txt", "game/Two/A.TXT"})
+        WriteFile(file, "a list\n");
     ASSERT_EQ(chdir("game"), 0);
-    WriteFile("BGM/bgmcf.txt", "bgm\n");
-    WriteFile("Two/a.txt", "a\n");
-    WriteFile("Two/A.TXT", "A\n");
     ASSERT_EQ(symlink("../outside", "Ext") | symlink("BGM/bgmcf.txt", "inside-link") | symlink("/tmp", "absolute") |
               symlink("BGM", "bgm-link") | mkfifo("fifo", 0600), 0);
     for (int i = 1; i <= 41; ++i)    // l1 -> l2 -> ... -> l41 -> outside
@@ -303,15 +300,13 @@ TEST(GameFolder, ReachesTheFileTheGameReadsAndNeverLeavesTheFolder)
             EXPECT_EQ(place.kind, c.kind) << wxString(c.path) << (openat2 ? " openat2" : " walk");
             if (c.reached[0])
                 EXPECT_EQ((place.route.empty() ? "" : place.route + "/") + place.name, c.reached) << wxString(c.path);
-            const FileDescriptor file = GameFolder().OpenToRead(c.path, false);
-            EXPECT_EQ(file.IsOpen(), c.kind == Kind::file) << wxString(c.path);
+            EXPECT_EQ(GameFolder().OpenToRead(c.path, false).IsOpen(), c.kind == Kind::file) << wxString(c.path);
         }
     }
     GameFolder::UseOpenat2(true);
     EXPECT_EQ(GameFolder().Place(L"../outside/replaycf.txt", true).kind, Kind::file) << "picked: it may leave";
     EXPECT_TRUE(GamePath::SameNames(L"..\\outside\\x.txt", L"./../outside/./x.txt"));
-    EXPECT_EQ(GamePath::RelativeToWorkingDirectory(GamePath::FromBytes(dir.Path() + "/outside/x.txt")),
-              L"../outside/x.txt");
-    EXPECT_EQ(GamePath::RelativeToWorkingDirectory(GamePath::FromBytes(dir.Path() + "/game/BGM/x.mid")),
-              L"BGM/x.mid");
+    const auto relative = [&](const char* path) {
+        return GamePath::RelativeToWorkingDirectory(GamePath::FromBytes(dir.Path() + path)); };
+    EXPECT_TRUE(relative("/outside/x.txt") == L"../outside/x.txt" && relative("/game/BGM/x.mid") == L"BGM/x.mid");
 }
