@@ -1,19 +1,16 @@
 #include "settings/GameCheck.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 #include "settings/ConfigDocument.h"
 #include "settings/GameFile.h"
-#include "settings/GameFolder.h"
 #include "settings/GamePath.h"
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
+#include "settings/TextFileReader.h"
 #include "settings/Utf8InputStream.h"
 #include "settings/ValueLine.h"
 
@@ -34,44 +31,11 @@ wxString FileOfStep(const GameSettings& settings, LoadStep step)
 // values written otherwise than read
 // ----------------------------------------------------------------------------
 
-// A value line: its number from 1, and its bytes. Comparing bytes is
-// comparing what the reader makes of them (every byte comes back as it
-// was), and a long line costs its bytes once rather than four times.
-struct NumberedBytes
-{
-    int number;
-    std::string_view text;
-};
-
-// The value lines of a file's bytes, split where the reader splits them: at
-// a line feed, a carriage return, or both.
-std::vector<NumberedBytes> ValueLinesOf(const std::string& bytes)
-{
-    std::vector<NumberedBytes> values;
-    int number = 1;
-    for (size_t start = 0; start < bytes.size(); ++number)
-    {
-        const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        if (end > start && bytes[start] != '#')
-            values.push_back({number, std::string_view(bytes).substr(start, end - start)});
-        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return values;
-}
-
 // the bytes of a file as the load reaches it (never waiting on a FIFO); none
 // of a file it cannot read
 std::string FileBytes(const wxString& path)
 {
-    const FileDescriptor file = GameFolder().OpenToRead(path, true);
-    struct stat status = {};
-    std::string bytes;
-    if (file.IsOpen() && fstat(file.Get(), &status) == 0)
-        bytes.reserve(static_cast<size_t>(status.st_size));
-    char buffer[64 * 1024];
-    for (ssize_t got; file.IsOpen() && (got = read(file.Get(), buffer, sizeof buffer)) > 0;)
-        bytes.append(buffer, static_cast<size_t>(got));
-    return bytes;
+    return TextFileReader(path).RemainingBytes();
 }
 
 // one line each: a control character or a NUL in a name is shown as \xNN
@@ -108,8 +72,8 @@ wxString Shown(std::string_view bytes)
 void CompareValues(const wxString& file, const std::string& written, std::vector<Finding>& findings)
 {
     const std::string read = FileBytes(file);
-    const std::vector<NumberedBytes> before = ValueLinesOf(read);
-    const std::vector<NumberedBytes> after = ValueLinesOf(written);
+    const std::vector<NumberedBytes> before = ValueLinesOfBytes(read);
+    const std::vector<NumberedBytes> after = ValueLinesOfBytes(written);
     for (size_t k = 0; k < before.size() || k < after.size(); ++k)
     {
         if (k >= after.size())

@@ -27,3 +27,16 @@ void TextFileReader::Decode(std::unique_ptr<wxInputStream> from)
     decoder = std::make_unique<Utf8InputStream>(*source);
     text = std::make_unique<wxTextInputStream>(*decoder, wxString(L" \t"), conv);
 }
+
+std::string TextFileReader::RemainingBytes()
+{
+    std::string rest;
+    if (!IsOpened())
+        return rest;
+    if (S_ISREG(status.st_mode))
+        rest.reserve(static_cast<size_t>(status.st_size));
+    char buffer[64 * 1024];
+    while (source->Read(buffer, sizeof buffer).LastRead() > 0)
+        rest.append(buffer, source->LastRead());
+    return rest;
+}

@@ -35,6 +35,9 @@ public:
 
     // false when the file is missing, a directory or unreadable
     bool IsOpened() const { return text != nullptr; }
+    // what is left of the file, as bytes, for comparing it without decoding
+    // it (ValueLinesOfBytes); read instead of the stream, not after it
+    std::string RemainingBytes();
     wxTextInputStream& Stream() { return *text; }
     // the file as it was opened
     const struct stat& Status() const { return status; }

@@ -1,5 +1,6 @@
 #include "settings/ValueLine.h"
 
+#include <algorithm>
 #include <climits>
 #include <wx/strconv.h>
 #include <wx/txtstrm.h>
@@ -46,6 +47,20 @@ wxString ReadValueLine(wxTextInputStream& in)
         if (line.empty() && ++emptyLines >= maxEmptyLines)
             return value;
     }
+}
+
+std::vector<NumberedBytes> ValueLinesOfBytes(std::string_view bytes)
+{
+    std::vector<NumberedBytes> values;
+    int number = 1;
+    for (size_t start = 0; start < bytes.size(); ++number)
+    {
+        const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        if (end > start && bytes[start] != '#')
+            values.push_back({number, bytes.substr(start, end - start)});
+        start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+    return values;
 }
 
 int ParseDecimal(const wxString& text)

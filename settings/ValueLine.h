@@ -5,6 +5,7 @@
 // value on a line of its own after whatever comment lines they like.
 #pragma once
 
+#include <string_view>
 #include <vector>
 #include <wx/string.h>
 
@@ -19,6 +20,18 @@ class wxTextOutputStream;
 // read in one call gives up with the empty string. The end of the stream
 // reads as empty lines, so a call there returns the empty string too.
 wxString ReadValueLine(wxTextInputStream& in);
+
+// The value lines of a file's bytes, with the number of their line from 1,
+// split where ReadValueLine splits them (a line feed, a carriage return, or
+// both) and not decoded: the reader gives every byte back as it was, so two
+// lines read alike exactly when their bytes are equal, and a long line
+// costs its bytes once. The views point into the bytes.
+struct NumberedBytes
+{
+    int number;
+    std::string_view text;
+};
+std::vector<NumberedBytes> ValueLinesOfBytes(std::string_view bytes);
 
 // The leading decimal number of text, the way strtol with base 10 reads it:
 // leading white space, an optional sign, digits up to the first other

@@ -58,7 +58,19 @@ TEST(ReadValueLine, SkipsCommentsAndEmptyLinesInAnyPlace)
         {"end of stream reads as empty", "1\n", {"1", ""}}, {"empty stream", "", {"", ""}},
     };
     for (const auto& c : cases)
+    {
         EXPECT_EQ(ReadValues(c.bytes, c.values.size()), c.values) << c.what;
+        // the check splits the bytes undecoded, into the same values
+        std::vector<std::string> split, values = c.values;
+        for (const NumberedBytes& line : ValueLinesOfBytes(c.bytes))
+            split.emplace_back(line.text);
+        values.erase(std::remove(values.begin(), values.end(), ""), values.end());
+        EXPECT_EQ(split, values) << c.what;
+    }
+    std::vector<int> numbers;    // every ending ends one line
+    for (const NumberedBytes& line : ValueLinesOfBytes("#c\r\n\r\n1\r2\n\n3\r\n"))
+        numbers.push_back(line.number);
+    EXPECT_EQ(numbers, (std::vector<int>{3, 4, 6}));
 }
 
 // comment lines are not counted, and every call counts afresh
