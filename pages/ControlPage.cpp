@@ -50,7 +50,7 @@ void ControlPage::MarkKeysBoundTwice()
         if (twice)
             markedRows.push_back(row);
         field->SetBackgroundColour(twice ? boundTwiceColour : wxNullColour);
-        field->SetToolTip(section.Description(row) + notes[row]);
+        field->SetToolTip(section.At(row).Help() + notes[row]);
         field->Refresh();
     }
 }

@@ -64,7 +64,7 @@ void SettingControls::CreateControls(SettingsPage& page)
             if (section.At(row).group == static_cast<int>(group))
             {
                 controls[row] = CreateControl(page, section.At(row));
-                SetToolTipDeep(controls[row], section.Description(row));
+                SetToolTipDeep(controls[row], section.At(row).Help());
             }
     }
 }

@@ -46,7 +46,9 @@ void AddKeySet(std::vector<Setting>& settings, int set, const wxString& title,
             comments.push_back(wxString(L"#For ") + title);
         comments.push_back(wxString::Format(L"#%s %s", title, keyRoles[i].comment));
         comments.push_back(DefaultComment(defaults[i]));
-        settings.push_back(KeySetting(KeySettingName(set, i), set1P1 + set, keyRoles[i].caption, defaults[i], comments));
+        settings.push_back(
+            KeySetting(KeySettingName(set, i), set1P1 + set, keyRoles[i].caption, defaults[i], comments)
+                .About(title + L"の" + keyRoles[i].caption + L"に使うキー"));
     }
 }
 
@@ -57,15 +59,19 @@ std::vector<Setting> Settings()
         ChoiceSetting("modeP1", modes, L"Player1操作モード", controlModes, 0,
                       {L"", L"#Control Config",
                        L"#Player1 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
-                       L"#Default 0"}),
+                       L"#Default 0"})
+            .About(L"Player1をどこまで自分で操作するか"),
         ChoiceSetting("modeP2", modes, L"Player2操作モード", controlModes, 0,
                       {L"#Player2 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
-                       L"#Default 0"}),
+                       L"#Default 0"})
+            .About(L"Player2をどこまで自分で操作するか"),
         ChoiceSetting("mousePlayer", devices, L"マウス使用", {L"Player1", L"Player2"}, 0,
                       {L"#Use Mouse  1 : Player1  2 : Player2", L"#Default 1"})
+            .About(L"マウスで操作するプレイヤー")
             .Stored(PlayerNumber, PlayerIndex),
         KeySetting("goNextKey", devices, L"決定キー", goNextDefault,
-                   {L"#For Go Next", DefaultComment(goNextDefault)}),
+                   {L"#For Go Next", DefaultComment(goNextDefault)})
+            .About(L"画面を先に進めるキー"),
     };
     const wxString keys1P1[keysPerSet] = {L"z", L"x", L"c", L"right", L"left", L"down", L"up"};
     const wxString keys2P1[keysPerSet] = {L"z", L"x", L"c", L"m", L"b", L"n", L"h"};

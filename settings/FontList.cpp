@@ -20,9 +20,11 @@ SettingSection Sizes()
     return SettingSection({{L"フォント", 1}},
                           {
                               NumberSetting("titleSize", 0, L"サイズ(タイトル)", sizeMin, sizeMax,
-                                            sizeStep, sizeMin, {L"#Title Font Size"}),
+                                            sizeStep, sizeMin, {L"#Title Font Size"})
+            .About(L"タイトルのフォントの大きさ"),
                               NumberSetting("systemSize", 0, L"サイズ(システム)", sizeMin,
-                                            sizeMax, sizeStep, sizeMin, {L"#System Font Size"}),
+                                            sizeMax, sizeStep, sizeMin, {L"#System Font Size"})
+            .About(L"システムのフォントの大きさ"),
                           });
 }
 }

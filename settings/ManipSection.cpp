@@ -38,11 +38,12 @@ struct Corner
 {
     const wchar_t* switchLabel;
     const wchar_t* name;    // in the comment lines
+    const wchar_t* onPage;  // in the tooltips
 };
 
 const Corner corners[cornerCount] = {
-    {L"赤コーナー補整", L"Red"},
-    {L"青コーナー補整", L"Blue"},
+    {L"赤コーナー補整", L"Red", L"赤コーナー"},
+    {L"青コーナー補整", L"Blue", L"青コーナー"},
 };
 
 const int adjustmentMin = -50, adjustmentMax = 50, adjustmentStep = 1;
@@ -77,14 +78,17 @@ std::vector<Setting> Settings()
         }
         switchComments.push_back(L"#" + name + L" Corner Manipulation 0 : OFF 1 : ON");
         switchComments.push_back(L"#Default 0");
+        const wxString corner(corners[c].onPage);
         settings.push_back(ChoiceSetting(SwitchSettingName(c), firstGroup + switchBox, corners[c].switchLabel,
-                                         {L"OFF", L"ON"}, 0, switchComments));
+                                         {L"OFF", L"ON"}, 0, switchComments)
+                               .About(corner + L"のボクサーの能力を補整するか"));
 
         for (const Adjustment& adjustment : adjustments)
             settings.push_back(NumberSetting(
                 AdjustmentSettingName(c, static_cast<int>(&adjustment - adjustments)), firstGroup + adjustment.box, adjustment.label, adjustmentMin, adjustmentMax,
                 adjustmentStep, 0,
-                {L"#" + name + L" " + adjustment.name + L" Manipulation -50-50", L"#Default 0"}));
+                {L"#" + name + L" " + adjustment.name + L" Manipulation -50-50", L"#Default 0"})
+                    .About(corner + L"のボクサーの" + adjustment.label + L"に足す値"));
     }
     return settings;
 }

@@ -17,19 +17,27 @@ std::vector<Setting> Settings()
 {
     return {
         TextSetting("userName", network, L"名前(全角六文字)", L"user",
-                    {L"", L"#Network Config", L"#User Name", L"#Default user"}),
+                    {L"", L"#Network Config", L"#User Name", L"#Default user"})
+            .About(L"ネット対戦で相手に見える名前"),
         TextSetting("hostName", network, L"ローカルホスト(IP)", L"localhost",
-                    {L"#Host Name", L"#Default localhost"}),
+                    {L"#Host Name", L"#Default localhost"})
+            .About(L"このコンピューターのホスト名かIPアドレス"),
         TextSetting("cgiHost", network, L"CGIホスト", defaultCgiHost,
-                    {L"#CGI Host Name", wxString(L"#Default ") + defaultCgiHost}),
+                    {L"#CGI Host Name", wxString(L"#Default ") + defaultCgiHost})
+            .About(L"マッチメイクとロビーのCGIがあるサーバー"),
         TextSetting("matchMakeCgi", network, L"CGI(マッチメイク)", L"/Korvane/matchmake.cgi",
-                    {L"#Match Make CGI", L"#Default /Korvane/matchmake.cgi"}),
+                    {L"#Match Make CGI", L"#Default /Korvane/matchmake.cgi"})
+            .About(L"マッチメイクのCGIのパス"),
         TextSetting("lobbyCgi", network, L"CGI(ロビー)", L"/Korvane/lobby.cgi",
-                    {L"#Lobby CGI", L"#Default /Korvane/lobby.cgi"}),
-        TextSetting("tcpPort", network, L"ポート", L"2000", {L"#Port(TCP)", L"#Default 2000"}),
-        TextSetting("udpPort", network, L"ポート(ロビー)", L"3000", {L"#Port(UDP)", L"#Default 3000"}),
+                    {L"#Lobby CGI", L"#Default /Korvane/lobby.cgi"})
+            .About(L"ロビーのCGIのパス"),
+        TextSetting("tcpPort", network, L"ポート", L"2000", {L"#Port(TCP)", L"#Default 2000"})
+            .About(L"対戦に使うTCPのポート番号"),
+        TextSetting("udpPort", network, L"ポート(ロビー)", L"3000", {L"#Port(UDP)", L"#Default 3000"})
+            .About(L"ロビーに使うUDPのポート番号"),
         ChoiceSetting("lobbyMode", network, L"ロビーモード", {L"ローカル", L"CGI"}, 1,
-                      {L"#Lobby Mode  0 : Local  1 : CGI", L"#Default 1"}),
+                      {L"#Lobby Mode  0 : Local  1 : CGI", L"#Default 1"})
+            .About(L"ロビーをこのコンピューターで開くか、CGIを使うか"),
     };
 }
 }

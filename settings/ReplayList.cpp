@@ -22,11 +22,14 @@ SettingSection Values()
             // the comment has the two choices the wrong way round; the value
             // is the index, 0 for "しない"
             ChoiceSetting("saving", saving, L"リプレイ保存選択", {L"しない", L"する"}, 0,
-                          {L"##Choice Save Replay File  0 : DO 1 : NOT DO", L"#Default 0"}),
+                          {L"##Choice Save Replay File  0 : DO 1 : NOT DO", L"#Default 0"})
+            .About(L"試合のリプレイをファイルに保存するか"),
             NumberSetting("maxReplays", cycle, L"最大リプレイ数", counterMin, counterMax,
-                          counterStep, defaultCounter, {L"", L"#Maximum Replay Number"}),
+                          counterStep, defaultCounter, {L"", L"#Maximum Replay Number"})
+            .About(L"保存しておくリプレイの最大数"),
             NumberSetting("currentReplay", cycle, L"現在のリプレイ", counterMin, counterMax,
-                          counterStep, defaultCounter, {L"#Current Replay Number"}),
+                          counterStep, defaultCounter, {L"#Current Replay Number"})
+            .About(L"次に保存するリプレイの番号"),
         });
 }
 }

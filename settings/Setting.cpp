@@ -28,6 +28,53 @@ Setting Setting::Stored(int (*toFile)(int), int (*toIndex)(int)) const
     return stored;
 }
 
+Setting Setting::About(const wxString& line) const
+{
+    Setting explained = *this;
+    explained.about = line;
+    return explained;
+}
+
+namespace
+{
+// a long list of choices is broken into lines of this many
+const size_t choicesPerLine = 4;
+
+// " 640x480" and " 8 bit" are padded to line up in the drop-down
+wxString Trimmed(wxString text)
+{
+    return text.Trim(true).Trim(false);
+}
+}
+
+wxString Setting::Help() const
+{
+    wxString help = about;
+    switch (kind)
+    {
+    case choice:
+        for (size_t i = 0; i < choices.size(); ++i)
+            help += (i == 0 ? L"\n選択肢: " : i % choicesPerLine == 0 ? L"\n" : L" / ") +
+                    Trimmed(choices[i]);
+        if (defaultNumber >= 0 && static_cast<size_t>(defaultNumber) < choices.size())
+            help += L"\n初期値: " + Trimmed(choices[defaultNumber]);
+        break;
+    case number:
+        help += wxString::Format(L"\n範囲: %d 〜 %d", min, max);
+        if (step > 1)
+            help += wxString::Format(L"（矢印で %d ずつ）", step);
+        help += wxString::Format(L"\n初期値: %d", defaultNumber);
+        break;
+    case key:
+        help += L"\nキーを押すと、そのキーの名前が入ります";
+        [[fallthrough]];
+    case text:
+        help += L"\n初期値: " + (defaultText.empty() ? wxString(L"（空）") : defaultText);
+        break;
+    }
+    return help;
+}
+
 namespace
 {
 // what every kind of setting declares

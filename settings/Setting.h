@@ -1,7 +1,7 @@
-// One setting of the game, declared once: how it is shown (its caption and
-// the kind of control), what it may hold (range and step, or choices), its
-// default, how it is stored (the number written for a choice), and the
-// comment lines written above its value.
+// One setting of the game, declared once: how it is shown (its caption, the
+// kind of control and a line on what it does), what it may hold (range and
+// step, or choices), its default, how it is stored (the number written for
+// a choice), and the comment lines written above its value.
 #pragma once
 
 #include <string>
@@ -22,6 +22,7 @@ struct Setting
     std::string name;                  // what the program calls it (presets, tests)
     int group = 0;                     // the box of its page it is shown in
     wxString caption;
+    wxString about;                    // one short line on what it does, in the captions' language
     std::vector<wxString> choices;     // choice
     int min = 0, max = 0, step = 1;    // number
     int defaultNumber = 0;             // choice index or number
@@ -46,6 +47,14 @@ struct Setting
 
     // a choice list stored as something other than its index
     Setting Stored(int (*toFile)(int), int (*toIndex)(int)) const;
+    // the same setting with its line on what it does
+    Setting About(const wxString& line) const;
+
+    // Its tooltip, made from the declaration alone: what it does, then its
+    // choices or its range (and step), then its default. The comment lines
+    // of the files are not used: they are fixed texts, and some of them say
+    // otherwise than the control.
+    wxString Help() const;
 };
 
 Setting ChoiceSetting(const std::string& name, int group, const wxString& caption,

@@ -60,26 +60,6 @@ void SettingSection::ReadRow(wxTextInputStream& in, size_t row)
         SetNumber(row, ReadIntValue(in));
 }
 
-wxString SettingSection::Description(size_t row) const
-{
-    while (row > 0 && settings.at(row).comments.empty())
-        --row;
-    wxString description;
-    for (const wxString& comment : settings.at(row).comments)
-    {
-        // "#Screen Config", "#Camera Config": titles, not about the value
-        if (comment.empty() || comment.EndsWith(L" Config"))
-            continue;
-        wxString line = comment;
-        while (line.StartsWith(L"#", &line))
-            ;
-        if (!description.empty())
-            description += L"\n";
-        description += line.Trim(false);
-    }
-    return description;
-}
-
 size_t SettingSection::Find(const std::string& name) const
 {
     for (size_t row = 0; row < settings.size(); ++row)

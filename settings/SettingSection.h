@@ -39,11 +39,6 @@ public:
     size_t Size() const { return settings.size(); }
     const Setting& At(size_t row) const { return settings.at(row); }
     const std::vector<SettingGroup>& Groups() const { return groups; }
-    // What the comment lines above the value say (its name, its codes or
-    // range, its default), one line each without the "#", for a tooltip.
-    // The section and box titles among them are left out; a setting that
-    // shares the comment block of the one before it (the judges) gets that.
-    wxString Description(size_t row) const;
 
     // the row of the setting with this name; throws when there is none
     size_t Find(const std::string& name) const;

@@ -234,7 +234,7 @@ TEST(PageView, MissingFilesAndKeysBoundTwiceAreMarkedAndExplained)
         std::string marked;
         for (size_t row = 0; row < control.Size(); ++row)
         {
-            const wxString tip = keys.Control(row)->GetToolTipText(), about = control.Description(row);
+            const wxString tip = keys.Control(row)->GetToolTipText(), about = control.At(row).Help();
             const bool mark = book.controlPage->IsMarkedTwice(row);
             EXPECT_TRUE(tip.StartsWith(about)) << row;
             if (mark || tip != about)
