@@ -5,7 +5,10 @@
 #include <wx/accel.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
+#include <wx/display.h>
 #include <wx/msgdlg.h>
+#include <wx/persist/bookctrl.h>
+#include <wx/persist/toplevel.h>
 #include <wx/notebook.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -128,15 +131,13 @@ wxEND_EVENT_TABLE()
 // construction
 // ----------------------------------------------------------------------------
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(bool remembered)
     : wxFrame(nullptr, wxID_ANY, wxString()),
       notebook(nullptr),
       menuBar(nullptr),
       statusBar(nullptr)
 {
     SetTitle(WindowTitle());
-    SetSize(640, 480);
-    Centre(wxBOTH);
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
 
     notebook = new PageBook(this, settings, [this](const wxString& boxerFile) {
@@ -148,9 +149,33 @@ MainWindow::MainWindow()
     // settings, so that closing it writes a working game directory
     if (!LoadConfig() && !wxFileName::IsFileReadable(defaultConfigPath))
         ConfigDocument::Reset(settings);
+    // the page of the last run, if remembered, is the one built
+    if (remembered)
+        wxPersistentRegisterAndRestore(notebook, L"Pages");
     // built once the settings are read, so that it is filled only once
     notebook->BuildSelectedPage();
     LayoutControls();
+    SetSize(OpeningSize());
+    Centre(wxBOTH);
+    if (remembered)
+        wxPersistentRegisterAndRestore(this, L"MainWindow");
+}
+
+// Large enough for the widest page and, as far as the screen's work area
+// allows, the tallest; never smaller than 640 x 480.
+wxSize MainWindow::OpeningSize() const
+{
+    const wxSize smallest(640, 480);
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0 : display).GetClientArea();
+    wxSize pages = notebook->LargestPageSize();
+    const wxSize decoration = GetSize() - GetClientSize();
+    wxSize size = notebook->CalcSizeFromPage(pages) + decoration;
+    if (size.y > area.height)    // the page scrolls: room for its scroll bar
+        size.x += wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    size.IncTo(smallest);
+    size.DecTo(area.GetSize());
+    return size;
 }
 
 MainWindow::~MainWindow() = default;
@@ -218,6 +243,7 @@ bool MainWindow::SaveConfig()
         }
         report = ConfigDocument::Save(settings, path, &documentStamp, true);
     }
+    notebook->UpdateMarks();
     if (!report.documentOpened)
         SetStatusText(StatusText::cannotOpen);
     else if (!report.notSaved.empty())
@@ -302,9 +328,18 @@ void MainWindow::OnCloseWindow(wxCloseEvent&)
 // has let it go, and a text entry keeps Ctrl-A (select all) and Ctrl-X (cut)
 // for itself, the key-capture field every key. So the shortcuts are taken
 // here, before any control sees the key, from the menu items' own labels.
+//
+// Ctrl-PageUp and Ctrl-PageDown switch pages the same way: the page's
+// scrolled window and a text field would take them first, to scroll.
 void MainWindow::OnCharHook(wxKeyEvent& event)
 {
-    if (wxMenuItem* item = ItemWithShortcut(*menuBar, event))
+    const int key = event.GetKeyCode();
+    const bool pageKey = event.GetModifiers() == wxMOD_CONTROL &&
+                         (key == WXK_PAGEUP || key == WXK_PAGEDOWN || key == WXK_NUMPAD_PAGEUP ||
+                          key == WXK_NUMPAD_PAGEDOWN);
+    if (pageKey)
+        notebook->ShowNextPage(key == WXK_PAGEDOWN || key == WXK_NUMPAD_PAGEDOWN);
+    else if (wxMenuItem* item = ItemWithShortcut(*menuBar, event))
         ProcessCommand(item);
     else
         event.Skip();

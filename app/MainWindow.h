@@ -16,7 +16,10 @@ class wxStatusBar;
 class MainWindow : public wxFrame
 {
 public:
-    MainWindow();
+    // The window opens as large as its pages need (OpeningSize). A window
+    // that is remembered comes back at the size, place and page it had when
+    // it was last closed (in the user's configuration folder).
+    explicit MainWindow(bool remembered = false);
     ~MainWindow() override;
 
     // the document operations; each sets the status message on failure
@@ -34,6 +37,7 @@ public:
 private:
     void CreateMenus();
     void LayoutControls();
+    wxSize OpeningSize() const;
 
     // file menu
     void OnSave(wxCommandEvent& event);

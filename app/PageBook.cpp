@@ -1,5 +1,12 @@
 #include "app/PageBook.h"
 
+#include <algorithm>
+#include <wx/sizer.h>
+#include <wx/textentry.h>
+
+#include "controls/ControlSizes.h"
+#include "controls/PathField.h"
+
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
 #include "pages/BoxerPage.h"
@@ -70,12 +77,60 @@ void PageBook::OnPageChanging(wxBookCtrlEvent& event)
 {
     if (event.GetOldSelection() != wxNOT_FOUND)
         Pages().at(event.GetOldSelection())->StoreEdits();
+    FocusTabs();
     event.Skip();
 }
 
+// A page shown, by a click on its tab or a key, built now or before: GTK
+// would give the focus to the page's first field if the focus was in the
+// page left, or once a page just built is shown, and select its text, so
+// that the next key typed would replace it. The focus goes to the tabs
+// instead, as after a click on one, and no text stays selected; Tab leads
+// into the page.
 void PageBook::OnPageChanged(wxBookCtrlEvent& event)
 {
-    if (event.GetSelection() != wxNOT_FOUND)
-        Pages().at(event.GetSelection())->Build();
+    SettingsPage* page = event.GetSelection() == wxNOT_FOUND ? nullptr : Pages().at(event.GetSelection());
+    if (page && !page->IsBuilt())
+    {
+        page->Build();
+        CallAfter([this] { FocusTabs(); });
+    }
+    FocusTabs();
     event.Skip();
+}
+
+void PageBook::FocusTabs()
+{
+    wxWindow* focus = FindFocus();
+    if (!focus || focus == this || !IsDescendant(focus))
+        return;
+    if (auto* field = dynamic_cast<wxTextEntry*>(focus))
+        field->SelectNone();
+    SetFocus();
+}
+
+void PageBook::UpdateMarks()
+{
+    for (SettingsPage* page : Pages())
+        for (wxWindow* child : page->GetChildren())
+            if (auto* path = dynamic_cast<PathField*>(child))
+                path->UpdateMark();
+}
+
+wxSize PageBook::LargestPageSize() const
+{
+    // one control of each kind is measured on a page not built (any will do)
+    const std::vector<SettingsPage*> pages = Pages();
+    const auto unbuilt = std::find_if(pages.begin(), pages.end(), [](auto* page) { return !page->IsBuilt(); });
+    const ControlSizes sizes(unbuilt == pages.end() ? pages.front() : *unbuilt);
+    wxSize largest;
+    for (SettingsPage* page : pages)
+        largest.IncTo(page->NeededSize(sizes));
+    return largest;
+}
+
+void PageBook::ShowNextPage(bool forward)
+{
+    AdvanceSelection(forward);
+    FocusTabs();
 }

@@ -32,6 +32,14 @@ public:
 
     // builds the page of the selected tab, if it is not built yet
     void BuildSelectedPage();
+    // the marks of missing files looked at again, on every built page (a
+    // save may have made a file)
+    void UpdateMarks();
+    // what the largest page needs to show whole: the pages built are
+    // measured, the others estimated from what they will hold
+    wxSize LargestPageSize() const;
+    // the next or the previous tab (round the ends), with the focus on the tabs
+    void ShowNextPage(bool forward);
 
     // every built page: the settings into its controls, or its edits back
     void ShowSettings();
@@ -50,6 +58,8 @@ public:
 private:
     void OnPageChanging(wxBookCtrlEvent& event);
     void OnPageChanged(wxBookCtrlEvent& event);
+    // the focus from a control of a page to the tabs, its text unselected
+    void FocusTabs();
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,4 +1,4 @@
-// A row caption of the pages: fixed size, simple border, common font.
+// A row caption of the pages, at the size its text needs in the theme's font.
 #pragma once
 
 #include <wx/stattext.h>

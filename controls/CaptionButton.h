@@ -1,5 +1,5 @@
-// A push button with the look of Caption. Its clicks reach the page as
-// ordinary button-click events.
+// A push button standing where a row's caption would, labelled with it. Its
+// clicks reach the page as ordinary button-click events.
 #pragma once
 
 #include <wx/button.h>

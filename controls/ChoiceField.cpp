@@ -1,12 +1,9 @@
 #include "controls/ChoiceField.h"
 
-#include "controls/CommonLook.h"
-
 ChoiceField::ChoiceField(wxWindow* parent)
-    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth), 0,
-                 nullptr, wxCB_READONLY)
+    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                 wxCB_READONLY)
 {
-    SetInitialSize(wxSize(fieldWidth, NaturalHeight(this)));
 }
 
 void ChoiceField::SetSelection(int index)
@@ -17,9 +14,4 @@ void ChoiceField::SetSelection(int index)
     // cleared; empty it, or the box would show a choice it does not report
     if (!valid)
         ChangeValue(wxString());
-}
-
-void ChoiceField::FitChoices()
-{
-    FitTextWidth(this, fieldWidth, GetStrings());
 }

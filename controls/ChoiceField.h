@@ -1,5 +1,5 @@
-// A read-only drop-down list of fixed size. Pages append their choices and
-// store the selected index.
+// A read-only drop-down list, as wide as its longest choice needs. Pages
+// append their choices and store the selected index.
 #pragma once
 
 #include <wx/combobox.h>
@@ -14,7 +14,4 @@ public:
     // choices, clears the selection: the box shows nothing and
     // GetSelection() reports -1, which is what gets written.
     void SetSelection(int index) override;
-
-    // after the choices are in: widens the box where a choice would be cut
-    void FitChoices();
 };

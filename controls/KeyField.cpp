@@ -2,7 +2,6 @@
 
 #include <wx/defs.h>
 
-#include "controls/CommonLook.h"
 #include "settings/KeyNames.h"
 
 namespace
@@ -28,10 +27,8 @@ wxBEGIN_EVENT_TABLE(KeyField, wxTextCtrl)
 wxEND_EVENT_TABLE()
 
 KeyField::KeyField(wxWindow* parent)
-    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, CreationSize(fieldWidth),
-                 wxTE_RICH)
+    : wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_RICH)
 {
-    ApplyFieldLook(this);
 }
 
 void KeyField::SetNamedCallback(std::function<void()> callback)

@@ -6,7 +6,7 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
-#include "controls/CommonLook.h"
+#include "controls/GtkAccess.h"
 
 namespace
 {
@@ -15,8 +15,6 @@ enum
     sliderId = 0,
     spinId = 1
 };
-
-const int sliderWidth = 100;
 }
 
 // ----------------------------------------------------------------------------
@@ -42,36 +40,31 @@ NumberField::NumberField(wxWindow* parent, int min, int max, int step)
 
 void NumberField::CreateControls(int min, int max, int step)
 {
-    SetInitialSize(wxSize(fieldWidth, -1));
     // Created at 0 straight into its range, the slider clamps 0 as it would
     // if given the range afterwards; setting a range costs a full update.
-    slider = new wxSlider(this, sliderId, 0, min, max, wxDefaultPosition,
-                          CreationSize(sliderWidth), wxSL_HORIZONTAL);
-    spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, CreationSize(0),
-                              wxSP_ARROW_KEYS | wxTE_PROCESS_ENTER, 0, 100, 0,
+    slider = new wxSlider(this, sliderId, 0, min, max, wxDefaultPosition, wxDefaultSize,
+                          wxSL_HORIZONTAL);
+    // the spin control is as wide as the longer end of its range needs
+    spinCtrl = new wxSpinCtrl(this, spinId, wxString(), wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS | wxTE_PROCESS_ENTER, min, max, slider->GetValue(),
                               wxString(L"wxSpinCtrl"));
-    spinCtrl->SetRange(min, max);
-    // GTK 3 draws its spin control with two buttons and needs more than the
-    // 60 pixels the old layout gave it; it keeps its natural size, which GTK
-    // takes from the longer of the two ends of its range
-    const size_t longestEnd = std::max(wxString::Format(L"%d", min).length(),
-                                       wxString::Format(L"%d", max).length());
-    spinCtrl->SetInitialSize(NaturalSize(spinCtrl, wxString(longestEnd, L'9')));
     // GTK's spin control raises no line-up/down events to add the rest of a
     // step to; its own increment moves by the whole step, without snapping
     spinCtrl->SetIncrement(step);
-    spinCtrl->SetValue(slider->GetValue());
+}
 
-    slider->SetInitialSize(wxSize(sliderWidth, NaturalHeight(slider)));
+void NumberField::SetCaption(const wxString& caption)
+{
+    SetAccessibleName(slider, caption);
+    SetAccessibleName(spinCtrl, caption);
 }
 
 void NumberField::LayoutControls()
 {
+    // the slider takes whatever width the page gives the field
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    const wxSizerFlags flags = wxSizerFlags(0).CentreVertical();
-    sizer->Add(slider, flags);
-    sizer->Add(spinCtrl, flags);
-    sizer->SetSizeHints(this);
+    sizer->Add(slider, wxSizerFlags(1).CentreVertical());
+    sizer->Add(spinCtrl, wxSizerFlags(0).CentreVertical());
     SetSizer(sizer);
     Layout();
 }

@@ -18,6 +18,9 @@ public:
     void SetValue(int value);
     int GetValue() const;
 
+    // what a screen reader calls the slider and the spin control both
+    void SetCaption(const wxString& caption);
+
 private:
     void CreateControls(int min, int max, int step);
     void LayoutControls();

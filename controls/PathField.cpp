@@ -5,19 +5,17 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include "controls/FieldMark.h"
 #include "controls/FileDialogRunner.h"
-#include "controls/CommonLook.h"
-#include "controls/PageShowFocus.h"
+#include "controls/GtkAccess.h"
 #include "settings/GameFile.h"
 #include "settings/GamePath.h"
 
 namespace
 {
-const int pathWidth = 130;
-
-// the background of a path that names no existing file
-const wxColour missingFileColour(255, 221, 153);
 const wchar_t missingFileText[] = L"ファイルが見つかりません";
+const wchar_t browseText[] = L"参照";
+const wchar_t browseHelp[] = L"ファイルを選んで、そのパスを入れます";
 }
 
 wxBEGIN_EVENT_TABLE(PathField, wxPanel)
@@ -38,18 +36,12 @@ PathField::PathField(wxWindow* parent, const wxString& initialText)
 
 void PathField::CreateControls(const wxString& initialText)
 {
-    SetInitialSize(wxSize(fieldWidth, -1));
-    textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition,
-                              CreationSize(pathWidth), wxTE_RICH);
-    textCtrl->SetFont(CommonFont());
-    textCtrl->SetInitialSize(wxSize(pathWidth, NaturalHeight(textCtrl)));
-    // GTK 3 pads a button more than the old 30 pixels allow (it clips the
-    // label and complains at every resize): the button fits its label exactly
+    textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition, wxDefaultSize,
+                              wxTE_RICH);
+    // the button fits its short label rather than a button's usual width
     browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"), wxDefaultPosition,
-                                CreationSize(0), wxBU_EXACTFIT);
-    browseButton->SetFont(CommonFont());
-    browseButton->SetInitialSize(NaturalSize(browseButton));
-    KeepUnselectedWhenPageShown(textCtrl);
+                                wxDefaultSize, wxBU_EXACTFIT);
+    browseButton->SetToolTip(browseHelp);
 
     message = wxString(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");
@@ -59,8 +51,9 @@ void PathField::CreateControls(const wxString& initialText)
 
 void PathField::LayoutControls()
 {
+    // the path takes whatever width the page gives the field
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(textCtrl, wxSizerFlags(0).CentreVertical());
+    sizer->Add(textCtrl, wxSizerFlags(1).CentreVertical());
     sizer->Add(browseButton, wxSizerFlags(0).CentreVertical());
     SetSizer(sizer);
     Layout();
@@ -73,6 +66,12 @@ void PathField::LayoutControls()
 wxString PathField::GetPath() const
 {
     return textCtrl->GetValue();
+}
+
+void PathField::SetCaption(const wxString& caption)
+{
+    SetAccessibleName(textCtrl, caption);
+    SetAccessibleName(browseButton, caption + L": " + browseText);
 }
 
 void PathField::SetPath(const wxString& path)
@@ -121,15 +120,12 @@ void PathField::OnBrowse(wxCommandEvent&)
 // ----------------------------------------------------------------------------
 
 // The whole path is the field's tooltip; a path that names no existing file
-// (an empty one names none and is not marked) gets a warning colour, and
-// its tooltip says so.
+// (an empty one names none and is not marked) is marked, and says so.
 void PathField::UpdateMark()
 {
     const wxString path = GetPath();
     missing = !path.empty() && !GameFileExists(path);
-    textCtrl->SetBackgroundColour(missing ? missingFileColour : wxNullColour);
-    textCtrl->SetToolTip(missing ? path + L"\n" + missingFileText : path);
-    textCtrl->Refresh();
+    ShowFieldMark(textCtrl, path, missing ? wxString(missingFileText) : wxString());
 }
 
 void PathField::OnTextChanged(wxCommandEvent& event)

@@ -2,8 +2,9 @@
 // dialog replaces the field's text (relative to the working directory
 // unless relativeMode is off), counts as an edit, and is reported to
 // whoever asked with SetChosenCallback; a path typed by hand is an edit
-// too but is reported to no one. Showing the page puts the cursor at the
-// start of the path (where its folder is) rather than selecting it.
+// too but is reported to no one. A path that names no existing file is
+// marked (FieldMark), from the moment it is shown, typed or chosen, and
+// again whenever UpdateMark is called (after a save that may have made it).
 #pragma once
 
 #include <functional>
@@ -25,6 +26,12 @@ public:
     bool IsEdited() const;
     // true when the path names no existing file (see UpdateMark)
     bool IsMarkedMissing() const { return missing; }
+    // marks the path, or takes the mark away, as the file is there or not
+    void UpdateMark();
+
+    // what a screen reader calls the path ("タイトル") and the browse
+    // button ("タイトル: 参照")
+    void SetCaption(const wxString& caption);
 
     // called with the field's new path after a file was chosen in the dialog
     // (not when it was cancelled)
@@ -39,8 +46,6 @@ public:
 private:
     void CreateControls(const wxString& initialText);
     void LayoutControls();
-
-    void UpdateMark();
 
     void OnBrowse(wxCommandEvent& event);
     void OnTextChanged(wxCommandEvent& event);

@@ -1,4 +1,4 @@
-// A plain single-line text field with the common font and width.
+// A plain single-line text field.
 #pragma once
 
 #include <wx/textctrl.h>

@@ -15,15 +15,16 @@ void AudioPage::CreateControls()
 {
     bgmPath.Create(*this, musicFiles.startDir);
     sePath.Create(*this, soundEffectFiles.startDir);
-    bgm.CreateLabels(this);
+    bgm.CreateCaptions(this);
     bgm.CreateSelectors(*this);
-    se.CreateLabels(this);
+    se.CreateCaptions(this);
     se.CreateSelectors(*this);
+}
 
-    PageLayout layout(this, 2);
+void AudioPage::LayOut(PageLayout& layout) const
+{
     bgmPath.LayoutGroup(layout, 0, L"BGM設定ファイル");
     bgm.LayoutRows(layout, layout.AddGroup(0, L"BGM"));
     sePath.LayoutGroup(layout, 1, L"効果設定ファイル");
     se.LayoutRows(layout, layout.AddGroup(1, L"効果音"));
-    layout.Finish();
 }

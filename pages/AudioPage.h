@@ -20,6 +20,7 @@ public:
 
 private:
     void CreateControls() override;
+    void LayOut(PageLayout& layout) const override;
 
     ListPathField bgmPath;
     ListPathField sePath;

@@ -3,7 +3,7 @@
 #include "settings/BasicSection.h"
 
 BasicPage::BasicPage(wxWindow* parent, SettingSection& basic)
-    : SectionPage(parent, basic, 2, PageLayout::centredRows,
+    : SectionPage(parent, basic,
                   {BasicGroup::screen, BasicGroup::accuracy, BasicGroup::language, BasicGroup::sound,
                    BasicGroup::volume, BasicGroup::camera, BasicGroup::other})
 {

@@ -17,22 +17,23 @@ BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter 
       boxerList(boxerList),
       startBoxerEditor(std::move(startBoxerEditor)),
       listPath(boxerList),
-      members(boxerList.members, boxerFiles)
+      members(boxerList.members, boxerFiles, SlotControls::buttons)
 {
 }
 
 void BoxerPage::CreateControls()
 {
     listPath.Create(*this, boxerFiles.startDir);
-    members.CreateButtons(this);
+    members.CreateCaptions(this);
     members.CreateSelectors(*this);
+}
 
-    PageLayout layout(this, 2);
+void BoxerPage::LayOut(PageLayout& layout) const
+{
     listPath.LayoutGroup(layout, 0, L"データ設定ファイル");
     members.LayoutRows(layout, layout.AddGroup(0, L"ボクサーデータ"), 0, firstBoxRows);
     members.LayoutRows(layout, layout.AddGroup(1, L"ボクサーデータ"), firstBoxRows,
                        boxerList.members.Size());
-    layout.Finish();
 }
 
 // A member's button opens its boxer file, as typed so far, in the boxer

@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <wx/window.h>
 
+#include "controls/FieldMark.h"
 #include "settings/KeyConflicts.h"
 #include "settings/SettingSection.h"
 
 namespace
 {
-const wxColour boundTwiceColour(255, 221, 153);
 const wchar_t sameSetText[] = L"同じ組の別の操作にも使われているキーです";
 const wchar_t otherPlayerText[] = L"もう一人のプレイヤーにも使われているキーです";
 }
 
 ControlPage::ControlPage(wxWindow* parent, SettingSection& control)
-    : SectionPage(parent, control, 2)
+    : SectionPage(parent, control)
 {
 }
 
@@ -37,8 +37,11 @@ void ControlPage::MarkKeysBoundTwice()
     std::vector<wxString> notes(section.Size());
     for (const KeyConflict& conflict : FindKeyConflicts(section))
         for (size_t row : {conflict.first, conflict.second})
-            if (!notes[row].Contains(conflict.betweenPlayers ? otherPlayerText : sameSetText))
-                notes[row] += wxString(L"\n") + (conflict.betweenPlayers ? otherPlayerText : sameSetText);
+        {
+            const wchar_t* note = conflict.betweenPlayers ? otherPlayerText : sameSetText;
+            if (!notes[row].Contains(note))
+                notes[row] += (notes[row].empty() ? L"" : L"\n") + wxString(note);
+        }
 
     markedRows.clear();
     for (size_t row = 0; row < section.Size(); ++row)
@@ -49,8 +52,6 @@ void ControlPage::MarkKeysBoundTwice()
         const bool twice = !notes[row].empty();
         if (twice)
             markedRows.push_back(row);
-        field->SetBackgroundColour(twice ? boundTwiceColour : wxNullColour);
-        field->SetToolTip(section.At(row).Help() + notes[row]);
-        field->Refresh();
+        ShowFieldMark(field, section.At(row).Help(), notes[row]);
     }
 }

@@ -1,5 +1,7 @@
 #include "pages/ListPathField.h"
 
+#include "controls/ControlSizes.h"
+
 #include "controls/PathField.h"
 #include "controls/Caption.h"
 #include "pages/SettingsPage.h"
@@ -23,7 +25,15 @@ void ListPathField::Create(SettingsPage& page, const wxString& startDir)
 
 void ListPathField::LayoutGroup(PageLayout& layout, int column, const wxString& title) const
 {
-    layout.AddRow(layout.AddGroup(column, title, wxHORIZONTAL), label, selector);
+    LayoutRow(layout, layout.AddGroup(column, title));
+}
+
+void ListPathField::LayoutRow(PageLayout& layout, wxSizer* group) const
+{
+    if (const ControlSizes* sizes = layout.Estimating())
+        layout.AddRow(group, sizes->Caption(listFileCaption), sizes->Path());
+    else
+        layout.AddRow(group, label, selector);
 }
 
 void ListPathField::ShowSettings()

@@ -26,6 +26,8 @@ public:
     void Create(SettingsPage& page, const wxString& startDir);
     // a box of its own, holding the caption and the selector in one row
     void LayoutGroup(PageLayout& layout, int column, const wxString& title) const;
+    // its row in a box of others
+    void LayoutRow(PageLayout& layout, wxSizer* group) const;
 
     void ShowSettings() override;
     void StoreEdits() override;

@@ -16,16 +16,15 @@ void MatchPage::CreateControls()
     controls.CreateControls(*this);
     replayListPath.Create(*this, replayFiles.startDir);
     replayControls.CreateControls(*this);
-    replaySlots.CreateLabels(this);
+    replaySlots.CreateCaptions(this);
     replaySlots.CreateSelectors(*this);
+}
 
-    PageLayout layout(this, 2);
+void MatchPage::LayOut(PageLayout& layout) const
+{
     controls.LayoutControls(layout);
     // the right-hand column: the list file, its values, its slots
-    wxSizer* list = layout.AddGroup(1, L"リプレイ設定ファイル");
-    layout.AddRow(list, replayListPath.Label(), replayListPath.Selector());
+    replayListPath.LayoutGroup(layout, 1, L"リプレイ設定ファイル");
     replayControls.LayoutControls(layout);
-    replaySlots.LayoutRows(layout, layout.AddGroup(1, L"リプレイスロット"),
-                           PageLayout::leftAlignedRows);
-    layout.Finish();
+    replaySlots.LayoutRows(layout, layout.AddGroup(1, L"リプレイスロット"));
 }

@@ -22,6 +22,7 @@ public:
 
 private:
     void CreateControls() override;
+    void LayOut(PageLayout& layout) const override;
 
     SettingControls controls;
     ListPathField replayListPath;

@@ -1,6 +1,6 @@
 #include "pages/NetPage.h"
 
 NetPage::NetPage(wxWindow* parent, SettingSection& net)
-    : SectionPage(parent, net, 1)
+    : SectionPage(parent, net)
 {
 }

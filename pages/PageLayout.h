@@ -1,36 +1,47 @@
-// The one layout of every page: titled group boxes stacked in columns, each
-// box a column of rows, each row a caption and its control.
+// The one layout of every page: titled boxes stacked in columns that share
+// the page's width, each box a grid of rows: the captions in one column,
+// lined up, and their controls in the next, as wide as the box. Every size
+// comes from the controls' own best sizes, so a page fits any theme, font
+// size and window size; a page larger than its window scrolls, and keeps
+// the control with the focus in view.
 #pragma once
 
+#include <memory>
 #include <vector>
 #include <wx/sizer.h>
 
+class ControlSizes;
 class wxWindow;
 
 class PageLayout
 {
 public:
-    enum RowAlignment
-    {
-        centredRows,
-        leftAlignedRows
-    };
+    // the layout of a page's controls
+    explicit PageLayout(wxWindow* page);
+    // an estimate: rows are added as the sizes their controls will take
+    explicit PageLayout(const ControlSizes& sizes);
+    ~PageLayout();
 
-    PageLayout(wxWindow* page, int columns, RowAlignment alignment = centredRows);
-
-    // a titled box at the bottom of a column; rows go inside it
-    wxStaticBoxSizer* AddGroup(int column, const wxString& title, int orientation = wxVERTICAL);
-    // one row: the caption, then its control
+    // a titled box at the bottom of a column (0 is the leftmost); rows go
+    // inside it
+    wxSizer* AddGroup(int column, const wxString& title);
+    // One row: the caption, then its control, which a screen reader then
+    // calls by the caption's text.
     void AddRow(wxSizer* group, wxWindow* caption, wxWindow* control);
-    // a row that does not follow the page's alignment
-    void AddRow(wxSizer* group, wxWindow* caption, wxWindow* control, RowAlignment alignment);
+    void AddRow(wxSizer* group, const wxSize& caption, const wxSize& control);
+
+    // for an estimate, the sizes the controls will have (nullptr otherwise)
+    const ControlSizes* Estimating() const { return sizes; }
+    // what the page needs to show whole
+    wxSize MinSize() const;
 
     // puts the columns on the page and fits the scrolled area to them
     void Finish();
 
 private:
-    wxWindow* page;
-    RowAlignment alignment;
+    wxWindow* page = nullptr;
+    const ControlSizes* sizes = nullptr;
+    std::unique_ptr<wxBoxSizer> estimate;    // the sizer of an estimate, which no page owns
     wxBoxSizer* top;
     std::vector<wxBoxSizer*> columns;
 };

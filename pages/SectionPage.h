@@ -1,5 +1,5 @@
 // A page that shows one section of config.txt and nothing else: its boxes
-// in columns, a row per setting.
+// in the columns the section gives them, a row per setting.
 #pragma once
 
 #include <vector>
@@ -14,15 +14,12 @@ public:
 
 protected:
     // the boxes in the section's order unless an order is given
-    SectionPage(wxWindow* parent, SettingSection& section, int columns,
-                PageLayout::RowAlignment alignment = PageLayout::centredRows,
-                std::vector<int> groupOrder = {});
+    SectionPage(wxWindow* parent, SettingSection& section, std::vector<int> groupOrder = {});
 
 private:
     void CreateControls() override;
+    void LayOut(PageLayout& layout) const override;
 
     SettingControls controls;
-    const int columns;
-    const PageLayout::RowAlignment alignment;
     const std::vector<int> groupOrder;
 };

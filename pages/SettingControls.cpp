@@ -1,6 +1,7 @@
 #include "pages/SettingControls.h"
 
 #include "controls/ChoiceField.h"
+#include "controls/ControlSizes.h"
 #include "controls/TextField.h"
 #include "controls/Caption.h"
 #include "controls/NumberField.h"
@@ -19,7 +20,6 @@ wxWindow* CreateControl(SettingsPage& page, const Setting& setting)
         auto* box = new ChoiceField(&page);
         for (const wxString& choice : setting.choices)
             box->Append(choice);
-        box->FitChoices();
         return box;
     }
     case Setting::number:
@@ -80,8 +80,17 @@ void SettingControls::LayoutControls(PageLayout& layout, std::vector<int> groupO
         wxSizer* box = layout.AddGroup(groups.at(group).column, groups.at(group).title);
         for (size_t row = 0; row < section.Size(); ++row)
             if (section.At(row).group == group)
-                layout.AddRow(box, captions[row], controls[row]);
+                LayoutRow(layout, box, row);
     }
+}
+
+void SettingControls::LayoutRow(PageLayout& layout, wxSizer* group, size_t row) const
+{
+    const Setting& setting = section.At(row);
+    if (const ControlSizes* sizes = layout.Estimating())
+        layout.AddRow(group, sizes->Caption(setting.caption), sizes->Of(setting));
+    else
+        layout.AddRow(group, captions.at(row), controls.at(row));
 }
 
 // Each control is of the kind its setting declares (CreateControl).

@@ -24,6 +24,8 @@ public:
     // Adds the boxes to the layout's columns, one row per setting; the boxes
     // come in the section's order unless an order is given.
     void LayoutControls(PageLayout& layout, std::vector<int> groupOrder = {}) const;
+    // the setting of that row as a row of the group
+    void LayoutRow(PageLayout& layout, wxSizer* group, size_t row) const;
 
     // the section's values into the controls, and what the user changed back
     void ShowSettings() override;

@@ -1,5 +1,6 @@
 #include "pages/SettingsPage.h"
 
+#include "pages/PageLayout.h"
 #include "pages/PagePart.h"
 
 namespace
@@ -22,9 +23,21 @@ void SettingsPage::Build()
         return;
     Freeze();
     CreateControls();
+    PageLayout layout(this);
+    LayOut(layout);
+    layout.Finish();
     built = true;
     ShowSettings();
     Thaw();
+}
+
+wxSize SettingsPage::NeededSize(const ControlSizes& sizes) const
+{
+    if (built)
+        return GetSizer()->GetMinSize();
+    PageLayout layout(sizes);
+    LayOut(layout);
+    return layout.MinSize();
 }
 
 void SettingsPage::Register(PagePart& part)

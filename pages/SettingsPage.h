@@ -14,6 +14,8 @@
 #include <vector>
 #include <wx/scrolwin.h>
 
+class ControlSizes;
+class PageLayout;
 class PagePart;
 
 class SettingsPage : public wxScrolledWindow
@@ -24,6 +26,10 @@ public:
     // creates and lays out the controls once, then shows the settings
     void Build();
     bool IsBuilt() const { return built; }
+
+    // what the page needs to show whole: measured when it is built,
+    // estimated from what it will hold before
+    wxSize NeededSize(const ControlSizes& sizes) const;
 
     void ShowSettings();
     void StoreEdits();
@@ -37,8 +43,11 @@ public:
     void Register(PagePart& part);
 
 protected:
-    // each page: its controls, registered as parts, and their layout
+    // each page: its controls, registered as parts
     virtual void CreateControls() = 0;
+    // and their boxes and rows, from the controls of a page built, or from
+    // the sizes they will take (PageLayout::Estimating) for one not built yet
+    virtual void LayOut(PageLayout& layout) const = 0;
     // after the settings are shown: what a page shows besides its parts'
     // values (the keys bound twice)
     virtual void SettingsShown() {}

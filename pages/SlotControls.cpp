@@ -1,26 +1,24 @@
 #include "pages/SlotControls.h"
 
 #include "controls/CaptionButton.h"
+#include "controls/ControlSizes.h"
 #include "controls/PathField.h"
 #include "controls/Caption.h"
 #include "pages/SettingsPage.h"
 #include "settings/SlotList.h"
 
-SlotControls::SlotControls(SlotList& slots, const SlotFiles& files)
-    : slots(slots), files(files)
+SlotControls::SlotControls(SlotList& slots, const SlotFiles& files, CaptionKind captionKind)
+    : slots(slots), files(files), captionKind(captionKind)
 {
 }
 
-void SlotControls::CreateLabels(wxWindow* page)
+void SlotControls::CreateCaptions(wxWindow* page)
 {
     for (size_t slot = 0; slot < slots.Size(); ++slot)
-        captions.push_back(new Caption(page, slots.Row(slot).caption));
-}
-
-void SlotControls::CreateButtons(wxWindow* page)
-{
-    for (size_t slot = 0; slot < slots.Size(); ++slot)
-        captions.push_back(new CaptionButton(page, slots.Row(slot).caption));
+        if (captionKind == buttons)
+            captions.push_back(new CaptionButton(page, slots.Row(slot).caption));
+        else
+            captions.push_back(new Caption(page, slots.Row(slot).caption));
 }
 
 void SlotControls::CreateSelectors(SettingsPage& page)
@@ -38,20 +36,25 @@ void SlotControls::CreateSelectors(SettingsPage& page)
 
 void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const
 {
-    for (size_t slot = first; slot < end && slot < selectors.size(); ++slot)
-        layout.AddRow(group, captions.at(slot), selectors.at(slot));
+    for (size_t slot = first; slot < end && slot < slots.Size(); ++slot)
+        LayoutRow(layout, group, slot);
 }
 
 void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group) const
 {
-    LayoutRows(layout, group, 0, selectors.size());
+    LayoutRows(layout, group, 0, slots.Size());
 }
 
-void SlotControls::LayoutRows(PageLayout& layout, wxSizer* group,
-                              PageLayout::RowAlignment alignment) const
+void SlotControls::LayoutRow(PageLayout& layout, wxSizer* group, size_t slot) const
 {
-    for (size_t slot = 0; slot < selectors.size(); ++slot)
-        layout.AddRow(group, captions.at(slot), selectors.at(slot), alignment);
+    if (const ControlSizes* sizes = layout.Estimating())
+    {
+        const wxString& caption = slots.Row(slot).caption;
+        layout.AddRow(group, captionKind == buttons ? sizes->CaptionButton(caption) : sizes->Caption(caption),
+                      sizes->Path());
+    }
+    else
+        layout.AddRow(group, captions.at(slot), selectors.at(slot));
 }
 
 void SlotControls::ShowSettings()

@@ -18,19 +18,22 @@ class wxWindow;
 class SlotControls : public PagePart
 {
 public:
-    SlotControls(SlotList& slots, const SlotFiles& files);
+    // the captions are labels, or buttons (the gym's members)
+    enum CaptionKind
+    {
+        labels,
+        buttons
+    };
+    SlotControls(SlotList& slots, const SlotFiles& files, CaptionKind captionKind = labels);
 
-    // the captions as labels, or as buttons; then the selectors, which are
-    // registered with the page
-    void CreateLabels(wxWindow* page);
-    void CreateButtons(wxWindow* page);
+    // the captions; then the selectors, which are registered with the page
+    void CreateCaptions(wxWindow* page);
     void CreateSelectors(SettingsPage& page);
 
     // rows first .. end - 1 as rows of the group
     void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
     void LayoutRows(PageLayout& layout, wxSizer* group) const;
-    // every row, aligned otherwise than the page's other rows
-    void LayoutRows(PageLayout& layout, wxSizer* group, PageLayout::RowAlignment alignment) const;
+    void LayoutRow(PageLayout& layout, wxSizer* group, size_t slot) const;
 
     // the paths into the selectors, and the ones the user changed back
     void ShowSettings() override;
@@ -42,6 +45,7 @@ public:
 private:
     SlotList& slots;
     const SlotFiles& files;
+    const CaptionKind captionKind;
     std::vector<wxWindow*> captions;
     std::vector<PathField*> selectors;
 };

@@ -12,11 +12,12 @@ ThinkPage::ThinkPage(wxWindow* parent, ThinkList& thinkList)
 void ThinkPage::CreateControls()
 {
     listPath.Create(*this, thinkFiles.startDir);
-    entries.CreateLabels(this);
+    entries.CreateCaptions(this);
     entries.CreateSelectors(*this);
+}
 
-    PageLayout layout(this, 1);
+void ThinkPage::LayOut(PageLayout& layout) const
+{
     listPath.LayoutGroup(layout, 0, L"作戦設定ファイル");
     entries.LayoutRows(layout, layout.AddGroup(0, L"思考ファイル"));
-    layout.Finish();
 }

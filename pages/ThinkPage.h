@@ -17,6 +17,7 @@ public:
 
 private:
     void CreateControls() override;
+    void LayOut(PageLayout& layout) const override;
 
     ListPathField listPath;
     SlotControls entries;

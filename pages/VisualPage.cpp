@@ -18,24 +18,25 @@ void VisualPage::CreateControls()
 {
     imagePath.Create(*this, imageFiles.startDir);
     fontPath.Create(*this, fontFiles.startDir);
-    images.CreateLabels(this);
+    images.CreateCaptions(this);
     images.CreateSelectors(*this);
-    fontPaths.CreateLabels(this);
+    fontPaths.CreateCaptions(this);
     fontPaths.CreateSelectors(*this);
     // a system font chosen in the dialog keeps its absolute path (it
     // usually lies outside the game's directory)
     FontPath(FontList::systemFont)->relativeMode = false;
     fontSizes.CreateControls(*this);
+}
 
-    PageLayout layout(this, 2);
+void VisualPage::LayOut(PageLayout& layout) const
+{
     imagePath.LayoutGroup(layout, 0, L"イメージ設定ファイル");
     images.LayoutRows(layout, layout.AddGroup(0, L"イメージ"));
     fontPath.LayoutGroup(layout, 1, L"フォント設定ファイル");
     wxSizer* fonts = layout.AddGroup(1, L"フォント");
     for (size_t font = 0; font < FontList::fontCount; ++font)
     {
-        layout.AddRow(fonts, fontPaths.Captions().at(font), FontPath(font));
-        layout.AddRow(fonts, fontSizes.CaptionOf(font), FontSize(font));
+        fontPaths.LayoutRow(layout, fonts, font);
+        fontSizes.LayoutRow(layout, fonts, font);
     }
-    layout.Finish();
 }

@@ -24,6 +24,7 @@ public:
 
 private:
     void CreateControls() override;
+    void LayOut(PageLayout& layout) const override;
 
     ListPathField imagePath;
     ListPathField fontPath;

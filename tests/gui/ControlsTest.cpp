@@ -51,7 +51,7 @@ class KeyCapture : public testing::Test
 protected:
     void SetUp() override
     {
-        (plain = new TextField(window.frame))->Move(0, 80);
+        (plain = new TextField(window.frame))->SetSize(0, 80, 300, -1);    // the click lands past the text
         field->SetNamedCallback([this] { ++told; });
         window.Show();
         PointAt(field);

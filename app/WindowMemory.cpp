@@ -1,0 +1,31 @@
+#include "app/WindowMemory.h"
+
+#include <wx/config.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/stdpaths.h>
+
+namespace
+{
+const wchar_t folderName[] = L"ringvald-config";
+const wchar_t fileName[] = L"window.conf";
+}
+
+wxString WindowMemoryFile()
+{
+    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    return wxFileName(wxStandardPaths::Get().GetUserConfigDir() + L"/" + folderName, fileName).GetFullPath();
+}
+
+void UseWindowMemory()
+{
+    const wxFileName file(WindowMemoryFile());
+    if (!file.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
+    {
+        wxLog::EnableLogging(false);
+        return;
+    }
+    delete wxConfigBase::Set(
+        new wxFileConfig(wxString(), wxString(), file.GetFullPath(), wxString(), wxCONFIG_USE_LOCAL_FILE));
+}
