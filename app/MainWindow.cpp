@@ -155,10 +155,11 @@ MainWindow::MainWindow(bool remembered)
     // built once the settings are read, so that it is filled only once
     notebook->BuildSelectedPage();
     LayoutControls();
-    SetSize(OpeningSize());
-    Centre(wxBOTH);
-    if (remembered)
-        wxPersistentRegisterAndRestore(this, L"MainWindow");
+    if (!remembered || !wxPersistentRegisterAndRestore(this, L"MainWindow"))
+    {
+        SetSize(OpeningSize());
+        Centre(wxBOTH);
+    }
 }
 
 // Large enough for the widest page and, as far as the screen's work area

@@ -1,7 +1,8 @@
 #include "controls/ChoiceField.h"
 
-ChoiceField::ChoiceField(wxWindow* parent)
-    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, nullptr,
+// given all at once, the choices are measured once
+ChoiceField::ChoiceField(wxWindow* parent, const wxArrayString& choices)
+    : wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, choices,
                  wxCB_READONLY)
 {
 }

@@ -1,5 +1,5 @@
-// A read-only drop-down list, as wide as its longest choice needs. Pages
-// append their choices and store the selected index.
+// A read-only drop-down list of the choices it is made with, as wide as the
+// longest needs. Pages store the selected index.
 #pragma once
 
 #include <wx/combobox.h>
@@ -7,7 +7,7 @@
 class ChoiceField : public wxComboBox
 {
 public:
-    explicit ChoiceField(wxWindow* parent);
+    ChoiceField(wxWindow* parent, const wxArrayString& choices);
 
     // The settings hold one of the choices' indexes, or -1 for a number
     // read that is none (Setting::Accept). -1, or any index outside the

@@ -1,6 +1,7 @@
 #include "controls/ControlSizes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <wx/button.h>
 #include <wx/slider.h>
@@ -14,6 +15,10 @@
 namespace
 {
 const wchar_t wideSample[] = L"国";
+// a label long enough that a control is wider than its least width
+const wchar_t labelSample[] = L"国国国国国国";
+// a device context and a control may round the width of a text apart
+const int roundingSlack = 1;
 const wchar_t narrowSample[] = L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789";
 
 // a control measured and gone
@@ -34,13 +39,10 @@ ControlSizes::ControlSizes(wxWindow* page)
     narrowChar = static_cast<double>(page->GetTextExtent(narrowSample).x) / wxStrlen(narrowSample);
     lineHeight = height;
 
-    const wxString one(wideSample);
-    const wxSize oneText(TextWidth(one), 0);
-    buttonFrame = Measured<wxButton>(page, wxID_ANY, one) - oneText;
-    auto* choice = new ChoiceField(page);
-    choice->Append(one);
-    choiceFrame = choice->GetBestSize() - oneText;
-    choice->Destroy();
+    const wxString label(labelSample);
+    const wxSize labelText(TextWidth(label), 0);
+    buttonFrame = Measured<wxButton>(page, wxID_ANY, label) - labelText;
+    choiceFrame = Measured<ChoiceField>(page, wxArrayString(1, &label)) - labelText;
     spinFrame = Measured<wxSpinCtrl>(page, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                      wxSP_ARROW_KEYS, 0, 9, 0) -
                 wxSize(TextWidth(L"9"), 0);
@@ -48,7 +50,7 @@ ControlSizes::ControlSizes(wxWindow* page)
     path = Measured<PathField>(page, wxString());
     text = Measured<wxTextCtrl>(page, wxID_ANY, wxString());
 
-    auto* box = new wxStaticBox(page, wxID_ANY, one);
+    auto* box = new wxStaticBox(page, wxID_ANY, label);
     box->GetBordersForSizer(&boxTop, &boxSide);
     box->Destroy();
 }
@@ -58,7 +60,7 @@ int ControlSizes::TextWidth(const wxString& text) const
     double width = 0;
     for (wxUniChar c : text)
         width += c.IsAscii() ? narrowChar : wideChar;
-    return static_cast<int>(width + 0.5);
+    return static_cast<int>(std::ceil(width)) + roundingSlack;
 }
 
 wxSize ControlSizes::Caption(const wxString& text) const

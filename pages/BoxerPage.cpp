@@ -4,6 +4,7 @@
 
 namespace
 {
+const wchar_t memberButtonHelp[] = L"このボクサーのファイルをBrawnsmithで開きます";
 // the first boxer box holds members 1 to 14, the second the rest
 const size_t firstBoxRows = 14;
 }
@@ -25,6 +26,8 @@ void BoxerPage::CreateControls()
 {
     listPath.Create(*this, boxerFiles.startDir);
     members.CreateCaptions(this);
+    for (wxWindow* button : members.Captions())
+        button->SetToolTip(memberButtonHelp);
     members.CreateSelectors(*this);
 }
 

@@ -16,12 +16,7 @@ wxWindow* CreateControl(SettingsPage& page, const Setting& setting)
     switch (setting.kind)
     {
     case Setting::choice:
-    {
-        auto* box = new ChoiceField(&page);
-        for (const wxString& choice : setting.choices)
-            box->Append(choice);
-        return box;
-    }
+        return new ChoiceField(&page, wxArrayString(setting.choices.size(), setting.choices.data()));
     case Setting::number:
         return new NumberField(&page, setting.min, setting.max, setting.step);
     case Setting::text:

@@ -14,7 +14,6 @@ SettingsPage::SettingsPage(wxWindow* parent)
     : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL)
 {
-    SetScrollRate(scrollStep, scrollStep);
 }
 
 void SettingsPage::Build()
@@ -22,6 +21,9 @@ void SettingsPage::Build()
     if (built)
         return;
     Freeze();
+    // set here rather than when the page is made: it costs as much as an
+    // empty page does
+    SetScrollRate(scrollStep, scrollStep);
     CreateControls();
     PageLayout layout(this);
     LayOut(layout);

@@ -33,6 +33,9 @@ floorTitle="Ringvald start-up floor"
 # a full game directory: the sample after the editor's own Ctrl-N and Ctrl-S
 # ---------------------------------------------------------------------------
 work="$(mktemp -d)"
+# the editor's configuration folder (where it remembers its window) is a
+# scratch one, kept from run to run as a user's is
+export XDG_CONFIG_HOME="$work/config"
 trap 'rm -rf "$work"' EXIT
 game="$work/game"
 cp -a "$root/sample/game" "$game"

@@ -1,8 +1,12 @@
 #!/bin/bash
 # Runs the editor under a virtual display on copies of the sample game
-# directory and saves pictures of its pages into docs/screenshots/:
-# every page at its initial settings (Ctrl-N), then the marks of a game
-# directory with a missing music file and a key both players use.
+# directory and saves pictures of its window into docs/screenshots/:
+# every page at its initial settings (Ctrl-N) at the size the window opens
+# with; then a game directory with a missing music file and a key both
+# players use, whose marks are shown in the default theme and in
+# Adwaita:dark; one page with large text (GDK_DPI_SCALE=1.5); and one page
+# in a window of 1280 x 960. The editor remembers nothing here: its
+# configuration folder is a scratch one.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -20,18 +24,28 @@ work="$(mktemp -d)"
 pid=""
 trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
 
+# start_editor <game directory> [environment...]
 start_editor() {
-  (cd "$1" && exec "$root/build/ringvald-config") > "$1.log" 2>&1 &
+  local game="$1"
+  shift
+  rm -rf "$work/config"
+  (cd "$game" && exec env XDG_CONFIG_HOME="$work/config" "$@" "$root/build/ringvald-config") \
+    > "$game.log" 2>&1 &
   pid=$!
   window=""
   for _ in $(seq 600); do
     window="$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null |
       head -n 1)" || true
-    [ -n "$window" ] && return
+    [ -n "$window" ] && break
     sleep 0.1
   done
-  echo "the editor's window did not open" >&2
-  exit 1
+  if [ -z "$window" ]; then
+    echo "the editor's window did not open" >&2
+    exit 1
+  fi
+  # the pointer away from the window, so that no tooltip shows
+  xdotool mousemove 1599 1199
+  sleep 0.5
 }
 
 press() {
@@ -41,16 +55,12 @@ press() {
 }
 
 # shoot <name for tab 1> <name for tab 2> ...: a picture of each tab in
-# turn, "-" for a tab to pass by. Ctrl-PageDown switches tabs while the tab
-# strip has the focus (inside a page the scrolled window takes it to
-# scroll); a click on the first tab gives the strip the focus.
+# turn, "-" for a tab to pass by (Ctrl-PageDown goes to the next tab)
 shoot() {
-  xdotool mousemove --window "$window" 40 47 click 1
-  sleep 0.5
   for name in "$@"; do
     if [ "$name" != "-" ]; then
       import -window "$window" "$out/$name.png"
-      echo "$out/$name.png"
+      echo "$out/$name.png $(identify -format '%wx%h' "$out/$name.png")"
     fi
     press ctrl+Next
   done
@@ -69,12 +79,28 @@ press ctrl+n
 shoot 1-basic 2-net 3-control 4-match 5-manip 6-audio 7-visual 8-gym 9-think
 quit_editor
 
+# larger text: the basic page, with the most captions and lists
+start_editor "$game" GDK_DPI_SCALE=1.5
+shoot large-text-basic
+quit_editor
+
+# a large window: the image page, whose paths take the room
+start_editor "$game"
+xdotool windowmove --sync "$window" 0 0
+xdotool windowsize --sync "$window" 1280 960
+sleep 0.5
+shoot - - - - - - large-window-visual
+quit_editor
+
 # a music file gone, and the first key of the second player the same as
-# the first player's ("z")
+# the first player's ("z"): the marks, in the default theme and a dark one
 marked="$work/marked"
 cp -a "$root/sample/game" "$marked"
 rm "$marked/BGM/kokorogm.mid"
 sed -i '/^#2P Player2 Left Offense$/{n;n;s/.*/z/}' "$marked/config.txt"
 start_editor "$marked"
 shoot - - marks-control - - marks-audio
+quit_editor
+start_editor "$marked" GTK_THEME=Adwaita:dark
+shoot - - dark-marks-control - - dark-marks-audio
 quit_editor

@@ -37,6 +37,8 @@ files=(config.txt Replay/replaycf.txt Font/fontcf.txt Image/imagecf.txt BGM/bgmc
   SE/secf.txt Data/datacf.txt Data/thinkcf.txt)
 
 work="$(mktemp -d)"
+# the editor remembers its window in a scratch folder, not the user's
+export XDG_CONFIG_HOME="$work/config"
 pid=""
 cleanup() {
   if [ -n "$pid" ]; then kill "$pid" 2> /dev/null || true; fi
