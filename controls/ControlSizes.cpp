@@ -7,6 +7,7 @@
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
+#include <wx/textctrl.h>
 
 #include "controls/ChoiceField.h"
 #include "controls/PathField.h"
