@@ -55,11 +55,17 @@ wxColour MarkColour()
     return field;    // a theme whose own text barely reads: the symbol still marks
 }
 
+// A screen reader takes an unmarked field's description from its tooltip;
+// a field neither marked nor marked before is left as it is, since each
+// change of its look costs GTK a new style (a page of paths shows quicker).
 void ShowFieldMark(wxWindow* textField, const wxString& help, const wxString& reason)
 {
     const wxString tip = reason.empty() ? help : help.empty() ? reason : help + L"\n" + reason;
-    textField->SetBackgroundColour(reason.empty() ? wxNullColour : MarkColour());
     textField->SetToolTip(tip);
+    const bool markedBefore = textField->UseBackgroundColour();
+    if (reason.empty() && !markedBefore)
+        return;
+    textField->SetBackgroundColour(reason.empty() ? wxNullColour : MarkColour());
     SetAccessibleDescription(textField, tip);
     ShowWarningSymbol(textField, reason);
     textField->Refresh();

@@ -42,6 +42,11 @@ wxSize SettingsPage::NeededSize(const ControlSizes& sizes) const
     return layout.MinSize();
 }
 
+void SettingsPage::SetFocus()
+{
+    GetParent()->SetFocus();
+}
+
 void SettingsPage::Register(PagePart& part)
 {
     parts.push_back(&part);

@@ -27,6 +27,11 @@ public:
     void Build();
     bool IsBuilt() const { return built; }
 
+    // The notebook gives a page it shows from code the focus, which a panel
+    // hands to its first field, whose text GTK then selects: the tabs keep
+    // the focus instead. Tab still leads into the page.
+    void SetFocus() override;
+
     // what the page needs to show whole: measured when it is built,
     // estimated from what it will hold before
     wxSize NeededSize(const ControlSizes& sizes) const;
