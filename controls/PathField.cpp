@@ -1,5 +1,6 @@
 #include "controls/PathField.h"
 
+#include <algorithm>
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/sizer.h>
@@ -38,9 +39,12 @@ void PathField::CreateControls(const wxString& initialText)
 {
     textCtrl = new wxTextCtrl(this, wxID_ANY, initialText, wxDefaultPosition, wxDefaultSize,
                               wxTE_RICH);
-    // the button fits its short label rather than a button's usual width
+    // the button fits its short label rather than a button's usual width,
+    // and is at least square, or the label would touch its edges
     browseButton = new wxButton(this, wxID_ANY, wxString(L"<-"), wxDefaultPosition,
                                 wxDefaultSize, wxBU_EXACTFIT);
+    const wxSize fit = browseButton->GetBestSize();
+    browseButton->SetMinSize(wxSize(std::max(fit.x, fit.y), fit.y));
     browseButton->SetToolTip(browseHelp);
 
     message = wxString(L"設定ファイル");

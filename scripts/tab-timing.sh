@@ -1,6 +1,6 @@
 #!/bin/bash
 # Times the first showing of each of the nine pages under Xvfb: from the tab
-# switch to the page painted, and to the event loop idle (goal: under 100 ms
+# switch to the page painted, and to the event loop idle (goal: under 50 ms
 # each). Builds bench/TabTiming.cpp in Release into build-bench/ and runs it
 # in a scratch copy of the sample game directory.
 #
