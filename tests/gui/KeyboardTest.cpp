@@ -28,17 +28,6 @@ template <class Control> wxWindow* FirstAfterTheBasicPage(MainWindow& frame)
     }
     return nullptr;
 }
-// what the controls in the tree show, one line each
-std::string Shown(wxWindow* window)
-{
-    std::string shown;
-    for (wxWindow* control : Tree(window))
-        if (auto* spin = dynamic_cast<wxSpinCtrl*>(control))
-            shown += B(spin->GetTextValue()) + "\n";
-        else if (auto* entry = dynamic_cast<wxTextEntry*>(control))
-            shown += B(entry->GetValue()) + "\n";
-    return shown;
-}
 // the menu command each stands for, what it did in the words of the test, and whether a text entry of GTK
 // (a text, path or spin field) would take the key for itself
 const int ctrl = wxMOD_CONTROL;

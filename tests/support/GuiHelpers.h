@@ -8,6 +8,7 @@
 #include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
+#include <wx/spinctrl.h>
 #include <wx/statusbr.h>
 #include <wx/stopwatch.h>
 #include <wx/textctrl.h>
@@ -85,6 +86,17 @@ inline std::vector<wxWindow*> Tree(wxWindow* window)
         for (wxWindow* below : Tree(child))
             all.push_back(below);
     return all;
+}
+// what the controls in the tree show, one line each
+inline std::string Shown(wxWindow* window)
+{
+    std::string shown;
+    for (wxWindow* control : Tree(window))
+        if (auto* spin = dynamic_cast<wxSpinCtrl*>(control))
+            shown += B(spin->GetTextValue()) + "\n";
+        else if (auto* entry = dynamic_cast<wxTextEntry*>(control))
+            shown += B(entry->GetValue()) + "\n";
+    return shown;
 }
 template <class T> T* First(wxWindow* window)
 {
