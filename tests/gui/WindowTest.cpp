@@ -253,5 +253,6 @@ TEST(WindowTest, TheWindowIsRememberedInTheUserConfigFolder)
     for (size_t page = 0; page < frame->GetNotebook()->GetPageCount(); ++page)
         EXPECT_EQ(frame->GetNotebook()->Pages()[page]->IsBuilt(), page == 4);
     frame->Destroy();
+    Pump(10);    // gone, and remembered, before the configuration goes
     delete wxConfigBase::Set(nullptr);
 }
