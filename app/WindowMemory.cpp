@@ -21,11 +21,12 @@ wxString WindowMemoryFile()
 void UseWindowMemory()
 {
     const wxFileName file(WindowMemoryFile());
-    if (!file.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
+    bool folderMade;
     {
-        wxLog::EnableLogging(false);
-        return;
+        wxLogNull quiet;    // a folder that cannot be made is no error of the editor's
+        folderMade = file.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     }
-    delete wxConfigBase::Set(
-        new wxFileConfig(wxString(), wxString(), file.GetFullPath(), wxString(), wxCONFIG_USE_LOCAL_FILE));
+    // without the folder, a configuration of no file: nothing is read or kept
+    delete wxConfigBase::Set(new wxFileConfig(wxString(), wxString(), folderMade ? file.GetFullPath() : wxString(),
+                                              wxString(), folderMade ? wxCONFIG_USE_LOCAL_FILE : 0));
 }
