@@ -16,6 +16,7 @@
 #include "pages/ThinkPage.h"
 #include "settings/ConfigDocument.h"
 #include "support/GuiHelpers.h"
+#include "support/OtherSettings.h"
 
 namespace
 {
@@ -23,31 +24,13 @@ wxString N(int number) { return wxString::Format(L"%d", number); }
 wxString TextOf(const SettingSection& s, const char* name) { return s.Text(s.Find(name)); }
 wxWindow* Row(SettingControls& c, const char* name) { return c.Control(c.Section().Find(name)); }
 
-// The sample game with no value as an empty control shows it (the last choices, the top of the ranges, texts
-// and paths all different), its lists saved as list0.txt to list6.txt.
+// The sample game with every value away from its default and from what an empty control shows
 using Change = std::function<void(GameSettings&)>;
 void PrepareGame(const Change& change)
 {
     CopySampleGame();
     GameSettings s;
-    int next = 0;
-    for (SettingSection* section :
-         {&s.basic, &s.net, &s.control, &s.match, &s.manip, &s.replayList.values, &s.fontList.sizes})
-        for (size_t row = 0; row < section->Size(); ++row)
-        {
-            const Setting& set = section->At(row);
-            const int top = set.kind == Setting::choice ? int(set.choices.size()) - 1 : set.max;
-            if (set.HoldsText())
-                section->SetText(row, L"t" + N(next++));
-            else
-                section->SetNumber(row, top - row % 2);
-        }
-    for (SlotList* slots : {&s.replayList.slots, &s.fontList.paths, &s.imageList.slots, &s.bgmList.slots,
-                            &s.seList.slots, &s.boxerList.members, &s.thinkList.entries})
-        for (size_t slot = 0; slot < slots->Size(); ++slot)
-            slots->SetPath(slot, L"p" + N(next++) + L".x");
-    for (size_t list = 0; list < s.Lists().size(); ++list)
-        s.Lists()[list]->path = L"list" + N(int(list)) + L".txt";
+    SetOthers(s);
     if (change)
         change(s);
     ASSERT_TRUE(ConfigDocument::Save(s, L"config.txt"));
@@ -103,10 +86,10 @@ TEST(PageView, AnEditOfEachKindReachesTheSettingsAndTheSavedFiles)
     const struct { const char* kind; int tab; void (*edit)(Game&); wxString (*value)(const GameSettings&);
                    const char* expected; bool leave; } edits[] = {
         {"choice", 0, [](Game& g) { Press(Row(g.Book().basicPage->Controls(), "resolution"), WXK_UP); },
-         [](const GameSettings& s) { return N(s.basic.Number("resolution")); }, "4", false},
+         [](const GameSettings& s) { return N(s.basic.Number("resolution")); }, "0", false},
         {"slider", 3,
          [](Game& g) { Press(First<wxSpinCtrl>(Row(g.Book().matchPage->Controls(), "roundTime")), WXK_DOWN); },
-         [](const GameSettings& s) { return N(s.match.Number("roundTime")); }, "569", true},
+         [](const GameSettings& s) { return N(s.match.Number("roundTime")); }, "570", true},
         {"text", 1, [](Game& g) { TypeInto(g.Net("hostName"), "host"); },
          [](const GameSettings& s) { return TextOf(s.net, "hostName"); }, "host", true},
         {"key", 2, [](Game& g) { Press(Row(g.Book().controlPage->Controls(), "goNextKey"), WXK_SHIFT); },
@@ -182,12 +165,12 @@ TEST(PageView, EachTabBuildsItsPageWhenFirstShownAndCommandsShowOnTheBuiltPages)
     SendMenu(game.Frame(), idInitialSettings);
     EXPECT_EQ(B(dynamic_cast<wxTextCtrl&>(*game.Net("userName")).GetValue()), "user");
     expectAllShow();
-    ASSERT_TRUE(std::filesystem::remove("list3.txt"));
+    ASSERT_TRUE(std::filesystem::remove("bgm-other.txt"));
     DialogAnswer answer(U(game.dir.Path() + "/config.txt"));
     SendMenu(game.Frame(), idLoad);
     EXPECT_EQ(B(StatusOf(game.Frame())), "BGM設定ファイルが異常です");
-    EXPECT_EQ(game.Settings().basic.Number("resolution"), 5);    // the last choice, read
-    EXPECT_EQ(B(game.Settings().bgmList.path), "list3.txt");
+    EXPECT_EQ(game.Settings().basic.Number("resolution"), 1);    // the choice after the default, read
+    EXPECT_EQ(B(game.Settings().bgmList.path), "bgm-other.txt");
     expectAllShow();
     for (int tab : {2, 4})
     {

@@ -7,6 +7,7 @@
 
 #include "settings/GameSettings.h"
 #include "support/MemoryStreams.h"
+#include "support/OtherSettings.h"
 #include "support/TempDir.h"
 
 // config.txt, then the default paths of the lists in the order of Lists()
@@ -35,38 +36,6 @@ inline std::vector<std::string> Paths(const SlotList& slots)
     while (!paths.empty() && paths.back().empty())
         paths.pop_back();
     return paths;
-}
-
-// every setting away from its default: the next choice, the end of the range
-// farther from it, a text with blanks and kana
-inline void SetOthers(SettingSection& section)
-{
-    for (size_t row = 0; row < section.Size(); ++row)
-    {
-        const Setting& s = section.At(row);
-        if (s.HoldsText())
-            section.SetText(row, wxString::Format(L" テキスト %d ", static_cast<int>(row)));
-        else if (s.kind == Setting::choice)
-            section.SetNumber(row, (s.defaultNumber + 1) % static_cast<int>(s.choices.size()));
-        else
-            section.SetNumber(row, s.defaultNumber == s.max ? s.min : s.max);
-    }
-}
-
-// and every list in the working directory, every slot used, other sparring
-inline void SetOthers(GameSettings& s)
-{
-    for (SettingSection* section : {&s.basic, &s.net, &s.control, &s.match, &s.manip, &s.replayList.values,
-                                    &s.fontList.sizes})
-        SetOthers(*section);
-    for (ListFile* list : s.Lists())    // "replay-other.txt" and so on
-        list->path = list->defaultPath.AfterLast(L'/').BeforeFirst(L'c') + L"-other.txt";
-    for (SlotList* slots : {&s.replayList.slots, &s.fontList.paths, &s.imageList.slots, &s.bgmList.slots,
-                            &s.seList.slots, &s.boxerList.members, &s.thinkList.entries})
-        for (size_t i = 0; i < slots->Size(); ++i)
-            slots->SetPath(i, wxString::Format(L"./ファイル/%d.dat", static_cast<int>(i)));
-    for (int i = 0; i < 18; ++i)
-        s.boxerList.sparring[i / 9][i % 9] = 20 + i;
 }
 
 inline std::vector<std::string> ValueLinesOf(const std::string& bytes)
