@@ -16,7 +16,6 @@
 #include "settings/ConfigDocument.h"
 #include "settings/GameCheck.h"
 #include "settings/GamePath.h"
-#include "settings/MachineSpec.h"
 
 namespace
 {
@@ -59,27 +58,6 @@ std::vector<std::string> Findings()
         lines.push_back((finding.file + L": " + finding.text).utf8_string());
     return lines;
 }
-}
-
-// Every value away from its default first: the initial settings reach all.
-TEST(Document, InitialSettingsAfterThePresetsUltraLowThenMiddleWriteTheGoldenFiles)
-{
-    TempDir dir;
-    MakeGameFolders();
-    GameSettings settings;
-    SetOthers(settings);
-    for (const char* file : {"Font/fontcf.txt", "Data/datacf.txt", "Data/thinkcf.txt"})
-        WriteFile(file, GoldenFile(file));    // read by the initial settings
-    for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
-        WriteFile(file, "9\nnot.read\nnot.read\n");    // and these not
-    ConfigDocument::Reset(settings);
-    for (const char* file : gameFiles)
-        std::filesystem::remove(file);
-    ApplyMachineSpec(settings.basic, MachineSpec::ultraLow);
-    ApplyMachineSpec(settings.basic, MachineSpec::middle);
-    ASSERT_TRUE(ConfigDocument::Save(settings, L"./config.txt"));
-    for (const char* file : gameFiles)
-        EXPECT_EQ(ReadFile(file), GoldenFile(file)) << file;
 }
 
 // Files changed in one way, some with CRLF endings: the save gives back what

@@ -6,6 +6,7 @@
 
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
+#include "settings/MachineSpec.h"
 
 namespace
 {
@@ -122,9 +123,11 @@ TEST(Lists, NumbersInListFilesAreLeadingDecimalsTakenByTheirRules)
 }
 
 // The initial settings read no file: with the default list files there, the
-// gym and think lists are emptied and the fonts and the sparring values keep
-// theirs. The reset reads them, and without them leaves the same.
-TEST(Lists, InitialSettingsReadNoFileAndTheResetReadsTheDefaultLists)
+// fonts and the sparring values keep theirs and the gym and think lists are
+// emptied. The reset reaches every value, reads those three files (and no
+// other), and after the presets ultra-low then middle gives the golden files.
+// Without the files it leaves what the initial settings leave.
+TEST(Lists, InitialSettingsReadNoFileAndTheResetGivesTheGoldenFiles)
 {
     TempDir dir;
     MakeGameFolders();
@@ -133,19 +136,22 @@ TEST(Lists, InitialSettingsReadNoFileAndTheResetReadsTheDefaultLists)
     const std::string fonts = g.fontList.Bytes(), sparring = Sparring(g.boxerList);
     for (const char* file : {"Font/fontcf.txt", "Data/datacf.txt", "Data/thinkcf.txt"})
         WriteFile(file, GoldenFile(file));
-    for (bool reset : {false, true})
-    {
-        SCOPED_TRACE(reset ? "reset" : "initial settings");
-        reset ? ConfigDocument::Reset(g) : g.SetDefaults();
-        EXPECT_EQ(g.fontList.Bytes() == GoldenFile("Font/fontcf.txt"), reset);
-        EXPECT_EQ(g.boxerList.Bytes() == GoldenFile("Data/datacf.txt"), reset);
-        EXPECT_EQ(g.thinkList.Bytes() == GoldenFile("Data/thinkcf.txt"), reset);
-    }
+    for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
+        WriteFile(file, "9\nnot.read\nnot.read\n");
+    g.SetDefaults();
+    EXPECT_TRUE(g.fontList.Bytes() == fonts && Sparring(g.boxerList) == sparring);
+    EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());
+    SetOthers(g);
+    ConfigDocument::Reset(g);
+    ApplyMachineSpec(g.basic, MachineSpec::ultraLow);
+    ApplyMachineSpec(g.basic, MachineSpec::middle);
+    EXPECT_EQ(ConfigDocument::Bytes(g), GoldenFile("config.txt"));
+    for (size_t list = 0; list < g.Lists().size(); ++list)
+        EXPECT_EQ(g.Lists()[list]->Bytes(), GoldenFile(gameFiles[list + 1])) << gameFiles[list + 1];
     SetOthers(g);
     std::filesystem::remove_all("Font");
     std::filesystem::remove_all("Data");
     ConfigDocument::Reset(g);
-    EXPECT_EQ(g.fontList.Bytes(), fonts);
-    EXPECT_EQ(Sparring(g.boxerList), sparring);
+    EXPECT_TRUE(g.fontList.Bytes() == fonts && Sparring(g.boxerList) == sparring);
     EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());
 }
