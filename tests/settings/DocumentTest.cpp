@@ -344,20 +344,6 @@ TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAre
     }
 }
 
-// the bodies at once, each in a forked child (as nobody if root and asked): all returned true
-bool InChildren(const std::vector<std::function<bool()>>& bodies, bool asNobody = false)
-{
-    std::vector<pid_t> children;
-    for (const auto& body : bodies)
-        if ((children.emplace_back(fork())) == 0)
-            _exit((!asNobody || geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0)) && body() ? 0 : 1);
-    bool all = true;
-    int status = -1;
-    for (pid_t child : children)
-        all = waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 && all;
-    return all;
-}
-
 // Two editors on one game: each save waits for the other's (a lock on the
 // game folder), so every save tells the truth and the files on the disk
 // come from one save; and a save that finds config.txt changed since it was
@@ -378,7 +364,7 @@ TEST(Document, TwoEditorsSaveInTurnAndAChangedConfigIsNotOverwrittenUnasked)
             return saved;
         };
     };
-    EXPECT_TRUE(InChildren({editor(L"one"), editor(L"two")})) << "an editor's save failed";
+    EXPECT_EQ(InChildren({editor(L"one"), editor(L"two")}), std::vector<int>(2, 0)) << "an editor's save failed";
     GameSettings last;
     ASSERT_FALSE(Load(last));
     const wxString user = last.net.Text(last.net.Find("userName"));
@@ -414,18 +400,18 @@ TEST(Document, AListTheUserCannotReadIsNotReplacedUntilGivenNewContents)
     ASSERT_TRUE((geteuid() != 0 || lchown(".", 65534, 65534) == 0) && chmod("BGM/bgmcf.txt", 0200) == 0);
     struct stat before = {}, after = {};
     stat("BGM/bgmcf.txt", &before);
-    EXPECT_TRUE(InChildren({[] {
+    EXPECT_EQ(InChildren({[] {
         GameSettings settings;
         const auto report = ConfigDocument::Save((Load(settings), settings), ConfigDocument::defaultPath);
         return report.notSaved == std::vector<wxString>{L"./BGM/bgmcf.txt"} &&
                ConfigDocument::TargetsOf(settings, L"config.txt")[3].place == ConfigDocument::ListPlace::unread;
-    }}, true)) << "the unread list named, and only it";
+    }}, true), std::vector<int>{0}) << "the unread list named, and only it";
     EXPECT_TRUE(stat("BGM/bgmcf.txt", &after) == 0 && after.st_ino == before.st_ino && after.st_size == before.st_size) << "the file was replaced";
-    EXPECT_TRUE(InChildren({[] {
+    EXPECT_EQ(InChildren({[] {
         GameSettings settings;
         Load(settings);
         settings.bgmList.slots.SetPath(0, L"./BGM/new.mid");    // an edit
         return Save(settings).AllSaved() && chmod("BGM/bgmcf.txt", 0600) == 0;
-    }}, true));
+    }}, true), std::vector<int>{0});
     EXPECT_EQ(ReadFile("BGM/bgmcf.txt").find("#kept"), std::string::npos) << "the edited list was not saved";
 }

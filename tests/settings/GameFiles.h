@@ -3,9 +3,8 @@
 // value lines of a file.
 #pragma once
 
-#include <sstream>
-
 #include "settings/GameSettings.h"
+#include "settings/ValueLine.h"
 #include "support/MemoryStreams.h"
 #include "support/OtherSettings.h"
 #include "support/TempDir.h"
@@ -38,13 +37,12 @@ inline std::vector<std::string> Paths(const SlotList& slots)
     return paths;
 }
 
+// the value lines of the bytes, as the program takes them
 inline std::vector<std::string> ValueLinesOf(const std::string& bytes)
 {
-    std::istringstream in(bytes);
     std::vector<std::string> values;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line[0] != '#')
-            values.push_back(line);
+    for (const NumberedBytes& line : ValueLinesOfBytes(bytes))
+        values.emplace_back(line.text);
     return values;
 }
 

@@ -138,9 +138,12 @@ TEST(Lists, InitialSettingsReadNoFileAndTheResetGivesTheGoldenFiles)
         WriteFile(file, GoldenFile(file));
     for (const char* file : {"Replay/replaycf.txt", "Image/imagecf.txt", "BGM/bgmcf.txt", "SE/secf.txt"})
         WriteFile(file, "9\nnot.read\nnot.read\n");
+    const auto expectInitialWithoutTheFiles = [&] {
+        EXPECT_TRUE(g.fontList.Bytes() == fonts && Sparring(g.boxerList) == sparring);
+        EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());
+    };
     g.SetDefaults();
-    EXPECT_TRUE(g.fontList.Bytes() == fonts && Sparring(g.boxerList) == sparring);
-    EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());
+    expectInitialWithoutTheFiles();
     SetOthers(g);
     ConfigDocument::Reset(g);
     ApplyMachineSpec(g.basic, MachineSpec::ultraLow);
@@ -152,6 +155,5 @@ TEST(Lists, InitialSettingsReadNoFileAndTheResetGivesTheGoldenFiles)
     std::filesystem::remove_all("Font");
     std::filesystem::remove_all("Data");
     ConfigDocument::Reset(g);
-    EXPECT_TRUE(g.fontList.Bytes() == fonts && Sparring(g.boxerList) == sparring);
-    EXPECT_TRUE(Paths(g.boxerList.members).empty() && Paths(g.thinkList.entries).empty());
+    expectInitialWithoutTheFiles();
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/wait.h>
 #include <unistd.h>
 
 TempDir::TempDir()
@@ -48,4 +49,20 @@ std::string Lines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         joined += line + "\n";
     return joined;
+}
+
+std::vector<int> InChildren(const std::vector<std::function<bool()>>& bodies, bool asNobody)
+{
+    std::vector<pid_t> children;
+    for (const auto& body : bodies)
+        if ((children.emplace_back(fork())) == 0)
+            _exit((!asNobody || geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0)) && body() ? 0 : 1);
+    std::vector<int> statuses;
+    for (pid_t child : children)
+    {
+        int status = -1;
+        waitpid(child, &status, 0);
+        statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    }
+    return statuses;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ inline void MakeDir(const std::string& name) { std::filesystem::create_directori
 
 // a file of the game directory the end-to-end test expects (tests/e2e/golden)
 std::string GoldenFile(const std::string& name);
+
+// The bodies at once, each in a forked child (as nobody, if run as root and
+// asked): the exit status of each, 0 for a body that returned true, 1 for
+// false, what it exited with itself, or 128 and the signal that ended it.
+std::vector<int> InChildren(const std::vector<std::function<bool()>>& bodies, bool asNobody = false);
 
 // lines joined with a line feed after each, as the editor writes them
 std::string Lines(const std::vector<std::string>& lines);
