@@ -5,4 +5,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 cd "$root/build"
-xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure "$@"
+# the tests without a display run beside those that take it in turn
+xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j"$(nproc)" "$@"
