@@ -134,15 +134,13 @@ ConfigDocument::SaveReport ConfigDocument::Save(const GameSettings& settings, co
 {
     SaveReport report;
     const GameFolder game;
-    const GamePlace::Kind kind = game.Place(path, true).kind;
-    if (kind == GamePlace::Kind::folder || kind == GamePlace::Kind::unnamable)
+    const FileDescriptor lock = game.Lock(lockSeconds);
+    GamePlace document = game.Place(path, true);
+    if (document.kind == GamePlace::Kind::folder || document.kind == GamePlace::Kind::unnamable)
     {
         report.documentOpened = false;
         return report;
     }
-
-    const FileDescriptor lock = game.Lock(lockSeconds);
-    GamePlace document = game.Place(path, true);
     // a document gone since holds nothing to lose
     const bool changed = stamp && stamp->path == path && document.Exists() &&
         !stamp->SameAs(FileStamp::Of(path, document.Exists(), document.status));
@@ -216,10 +214,12 @@ std::optional<LoadStep> ConfigDocument::Load(GameSettings& settings, const wxStr
                                              FileStamp* stamp)
 {
     TextFileReader document(path);
-    if (stamp)
+    if (stamp && document.IsOpened())
+        *stamp = FileStamp::Of(path, true, document.Status());
+    else if (stamp)    // there, but not readable, or not there
     {
         const GamePlace place = GameFolder().Place(path, true);
-        *stamp = FileStamp::Of(path, place.Exists(), document.IsOpened() ? document.Status() : place.status);
+        *stamp = FileStamp::Of(path, place.Exists(), place.status);
     }
     if (!document.IsOpened())
         return LoadStep::openDocument;
