@@ -15,10 +15,8 @@ void AudioPage::CreateControls()
 {
     bgmPath.Create(*this, musicFiles.startDir);
     sePath.Create(*this, soundEffectFiles.startDir);
-    bgm.CreateCaptions(this);
-    bgm.CreateSelectors(*this);
-    se.CreateCaptions(this);
-    se.CreateSelectors(*this);
+    bgm.Create(*this);
+    se.Create(*this);
 }
 
 void AudioPage::LayOut(PageLayout& layout) const

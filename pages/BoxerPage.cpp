@@ -25,10 +25,9 @@ BoxerPage::BoxerPage(wxWindow* parent, BoxerList& boxerList, BoxerEditorStarter 
 void BoxerPage::CreateControls()
 {
     listPath.Create(*this, boxerFiles.startDir);
-    members.CreateCaptions(this);
+    members.Create(*this);
     for (wxWindow* button : members.Captions())
         button->SetToolTip(memberButtonHelp);
-    members.CreateSelectors(*this);
 }
 
 void BoxerPage::LayOut(PageLayout& layout) const

@@ -16,8 +16,7 @@ void MatchPage::CreateControls()
     controls.CreateControls(*this);
     replayListPath.Create(*this, replayFiles.startDir);
     replayControls.CreateControls(*this);
-    replaySlots.CreateCaptions(this);
-    replaySlots.CreateSelectors(*this);
+    replaySlots.Create(*this);
 }
 
 void MatchPage::LayOut(PageLayout& layout) const

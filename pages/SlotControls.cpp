@@ -12,6 +12,12 @@ SlotControls::SlotControls(SlotList& slots, const SlotFiles& files, CaptionKind 
 {
 }
 
+void SlotControls::Create(SettingsPage& page)
+{
+    CreateCaptions(&page);
+    CreateSelectors(page);
+}
+
 void SlotControls::CreateCaptions(wxWindow* page)
 {
     for (size_t slot = 0; slot < slots.Size(); ++slot)

@@ -26,9 +26,8 @@ public:
     };
     SlotControls(SlotList& slots, const SlotFiles& files, CaptionKind captionKind = labels);
 
-    // the captions; then the selectors, which are registered with the page
-    void CreateCaptions(wxWindow* page);
-    void CreateSelectors(SettingsPage& page);
+    // the captions, then the selectors, which are registered with the page
+    void Create(SettingsPage& page);
 
     // rows first .. end - 1 as rows of the group
     void LayoutRows(PageLayout& layout, wxSizer* group, size_t first, size_t end) const;
@@ -43,6 +42,9 @@ public:
     const std::vector<wxWindow*>& Captions() const { return captions; }
 
 private:
+    void CreateCaptions(wxWindow* page);
+    void CreateSelectors(SettingsPage& page);
+
     SlotList& slots;
     const SlotFiles& files;
     const CaptionKind captionKind;

@@ -12,8 +12,7 @@ ThinkPage::ThinkPage(wxWindow* parent, ThinkList& thinkList)
 void ThinkPage::CreateControls()
 {
     listPath.Create(*this, thinkFiles.startDir);
-    entries.CreateCaptions(this);
-    entries.CreateSelectors(*this);
+    entries.Create(*this);
 }
 
 void ThinkPage::LayOut(PageLayout& layout) const

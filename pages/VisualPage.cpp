@@ -18,10 +18,8 @@ void VisualPage::CreateControls()
 {
     imagePath.Create(*this, imageFiles.startDir);
     fontPath.Create(*this, fontFiles.startDir);
-    images.CreateCaptions(this);
-    images.CreateSelectors(*this);
-    fontPaths.CreateCaptions(this);
-    fontPaths.CreateSelectors(*this);
+    images.Create(*this);
+    fontPaths.Create(*this);
     // a system font chosen in the dialog keeps its absolute path (it
     // usually lies outside the game's directory)
     FontPath(FontList::systemFont)->relativeMode = false;
