@@ -8,6 +8,7 @@
 
 #include "settings/GameCheck.h"
 #include "settings/GameSettings.h"
+#include "app/EditorVersion.h"
 #include "settings/ProgramName.h"
 
 namespace
@@ -69,7 +70,8 @@ int RunCommandLine(int argc, char** argv)
     }
     if (parser.Found(L"version"))
     {
-        Print(stdout, WindowTitle());
+        Print(stdout, wxString(L"ringvald-config ") + editorVersion);
+        Print(stdout, wxString(L"for ") + gameRelease);
         return done;
     }
     if (parser.GetParamCount() == 1)
