@@ -13,7 +13,7 @@
 
 namespace
 {
-const int startEditor = -1, done = 0, foundSomething = 1, unusable = 2;
+const int done = 0, foundSomething = 1, unusable = 2;
 
 const wxCmdLineEntryDesc options[] = {
     {wxCMD_LINE_SWITCH, "h", "help", "show this help and exit", wxCMD_LINE_VAL_NONE,
@@ -83,5 +83,7 @@ int RunCommandLine(int argc, char** argv)
             return unusable;
         }
     }
-    return parser.Found(L"check") ? Check() : startEditor;
+    if (parser.Found(L"check"))
+        return Check();
+    return parser.GetParamCount() == 1 ? startEditor : startEditorUnnamed;
 }

@@ -6,8 +6,12 @@
 //   ringvald-config --help | --version
 #pragma once
 
-// Handles everything but the editor itself. Returns -1 when the editor is
-// to start (in the game directory, which is now the working directory),
-// otherwise the exit status: 0 done, 1 the check found something, 2 the
-// command line or the game directory is unusable.
+// what RunCommandLine returns when the editor is to start: in GAME_DIR,
+// which is now the working directory, or with no GAME_DIR named
+const int startEditor = -1, startEditorUnnamed = -2;
+
+// Handles everything but the editor itself. Returns startEditor or
+// startEditorUnnamed when the editor is to start, otherwise the exit
+// status: 0 done, 1 the check found something, 2 the command line or the
+// game directory is unusable.
 int RunCommandLine(int argc, char** argv);

@@ -1,15 +1,53 @@
 #include "app/EditorApp.h"
 
+#include <wx/filefn.h>
+#include <wx/log.h>
+
+#include "app/EditorIcon.h"
 #include "app/GameFileDropTarget.h"
+#include "app/GameFolderQuestion.h"
 #include "app/MainWindow.h"
 #include "app/WindowMemory.h"
+#include "settings/GameFolderSigns.h"
 
 bool EditorApp::OnInit()
 {
     // the program reads no arguments of its own, so wxApp's parsing is skipped
+    if (!OpenGameFolder())
+    {
+        cancelled = true;    // nothing was written anywhere, not even the window memory
+        return true;
+    }
     UseWindowMemory();
+    RememberGameFolder(wxGetCwd());
     auto* frame = new MainWindow(true);
+    frame->SetIcons(EditorIcons());
     frame->SetDropTarget(new GameFileDropTarget(*frame));    // the frame owns it
     frame->Show(true);
     return true;
+}
+
+// a cancelled question ends the program as a normal end does
+int EditorApp::OnRun()
+{
+    return cancelled ? 0 : wxApp::OnRun();
+}
+
+// Started from a desktop's menu the working directory is the home folder:
+// the editor asks for the game rather than read and write a config.txt
+// there. A folder gone meanwhile is asked for again.
+bool EditorApp::OpenGameFolder()
+{
+    if (!askForGameFolder || LooksLikeGameFolder())
+        return true;
+    const wxString here = wxGetCwd();
+    for (;;)
+    {
+        GameFolderQuestion question(here, RememberedGameFolders());
+        if (question.ShowModal() != wxID_OK)
+            return false;
+        wxLogNull quiet;
+        if (wxSetWorkingDirectory(question.GetFolder()))
+            return true;
+    }
 }

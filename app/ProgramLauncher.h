@@ -11,8 +11,7 @@
 #include <vector>
 #include <wx/string.h>
 
-inline const wchar_t gameProgram[] = L"./Ringvald.exe";
-inline const wchar_t boxerEditorProgram[] = L"./Data/Brawnsmith.exe";
+#include "settings/ProgramName.h"    // the programs: gameProgram, boxerEditorProgram
 
 // The program with its arguments, each passed as it is: no splitting at
 // blanks, no quoting added. False when it could not be started.

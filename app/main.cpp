@@ -2,13 +2,13 @@
 #include "app/EditorApp.h"
 
 // The command line is read before the toolkit starts, so that --check and
-// --help need no display.
+// --help need no display. The application is made here (not by the
+// toolkit) to be told whether a game folder was named.
 int main(int argc, char** argv)
 {
     const int status = RunCommandLine(argc, argv);
     if (status >= 0)
         return status;
+    wxApp::SetInstance(new EditorApp(status == startEditorUnnamed));
     return wxEntry(argc, argv);
 }
-
-wxIMPLEMENT_APP_NO_MAIN(EditorApp);

@@ -1,5 +1,6 @@
 #include "controls/FileDialogRunner.h"
 
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 
 namespace
@@ -9,9 +10,8 @@ FileDialogRunner& InstalledRunner()
     static FileDialogRunner runner;
     return runner;
 }
-}
 
-FileChoice RunFileDialog(wxFileDialog& dialog)
+template <class Dialog> FileChoice Run(Dialog& dialog)
 {
     if (InstalledRunner())
         return InstalledRunner()(dialog);
@@ -20,6 +20,17 @@ FileChoice RunFileDialog(wxFileDialog& dialog)
     if (choice.confirmed)
         choice.path = dialog.GetPath();
     return choice;
+}
+}
+
+FileChoice RunFileDialog(wxFileDialog& dialog)
+{
+    return Run(dialog);
+}
+
+FileChoice RunFileDialog(wxDirDialog& dialog)
+{
+    return Run(dialog);
 }
 
 void SetFileDialogRunner(FileDialogRunner runner)

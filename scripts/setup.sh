@@ -1,18 +1,30 @@
 #!/bin/bash
 # Installs the Debian packages that building, running and testing need,
 # and any further packages named as arguments (scripts/fuzz.sh names clang).
-# Does nothing when they are all there already.
+# With --run first, only what building and running the editor needs
+# (scripts/run.sh). Does nothing when they are all there already.
 set -euo pipefail
 
+# building and running
 packages=(
   cmake g++ make
   libwxgtk3.2-dev
-  libgtest-dev googletest
-  xvfb xauth
-  fonts-noto-cjk
-  xdotool    # the end-to-end test presses keys in the real window
-  "$@"
+  fonts-noto-cjk    # the window's texts are Japanese
 )
+if [ "${1:-}" = --run ]; then
+  shift
+else
+  # testing
+  packages+=(
+    libgtest-dev googletest
+    xvfb xauth
+    xdotool                         # the end-to-end test presses keys in the real window
+    desktop-file-utils appstream    # the installed files are validated
+    man-db file
+    dpkg-dev                        # the package's dependencies (dpkg-shlibdeps)
+  )
+fi
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

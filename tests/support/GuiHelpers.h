@@ -38,7 +38,7 @@ struct DialogAnswer
 {
     explicit DialogAnswer(const wxString& path = wxString())
     {
-        SetFileDialogRunner([this, path](wxFileDialog&) { ++shown; return FileChoice{!path.empty(), path}; });
+        SetFileDialogRunner([this, path](wxDialog&) { ++shown; return FileChoice{!path.empty(), path}; });
     }
     ~DialogAnswer() { SetFileDialogRunner(nullptr); }
     int shown = 0;
