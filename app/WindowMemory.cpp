@@ -13,8 +13,9 @@ const wchar_t folderName[] = L"ringvald-config";
 const wchar_t fileName[] = L"window.conf";
 const wchar_t gameFoldersGroup[] = L"/GameFolders";
 
-// the remembered folders, kept as a file history: the last one first
-struct GameFolderHistory : wxFileHistory
+// the remembered folders, kept as a file history: the last one first. The
+// toolkit's own wxFileHistory would also put each into GTK's recent files.
+struct GameFolderHistory : wxFileHistoryBase
 {
     explicit GameFolderHistory(wxConfigBase& config) : config(config)
     {

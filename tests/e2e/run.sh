@@ -15,6 +15,8 @@
 #    config.txt) leaves every file as it was, and leaves no temporary file.
 # 3. Started without config.txt, or with a list file missing, then closed:
 #    every file is what the initial settings (and the rest as read) write.
+# 4. Started in a folder that is no game folder, the game folder is asked
+#    for first: cancelled, nothing is written; the one opened last, opened.
 # Damaged game directories are loaded by the settings tests (DocumentTest,
 # with no display). Without a display it runs itself under xvfb-run.
 set -euo pipefail
@@ -55,23 +57,31 @@ run() {
 # driving the editor
 # ---------------------------------------------------------------------------
 
-# start_editor <game dir> [file-size limit in KiB]: starts the editor in the
-# directory and waits for its window; sets pid and window. Its output goes
-# through a pipe, so that the size limit does not reach the log.
+# wait_for_window [title]: waits for the editor's window of that title (by
+# default the main window's) to show; sets window
+wait_for_window() {
+  local wanted="${1:-$title}" candidate
+  window=""
+  for _ in $(seq 600); do
+    for candidate in $(xdotool search --all --onlyvisible --pid "$pid" 2> /dev/null); do
+      [ "$(xdotool getwindowname "$candidate" 2> /dev/null)" = "$wanted" ] && window="$candidate"
+    done
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2> /dev/null || break
+    sleep 0.1
+  done
+}
+
+# start_editor <game dir> [file-size limit in KiB] [title]: starts the editor
+# in the directory and waits for its window; sets pid and window. Its output
+# goes through a pipe, so that the size limit does not reach the log.
 start_editor() {
   local dir="$1" limit="${2:-unlimited}"
   log="$dir.log"
   for _ in 1 2; do
     (cd "$dir" && ulimit -f "$limit" && exec "$editor") > >(cat > "$log") 2>&1 &
     pid=$!
-    window=""
-    for _ in $(seq 600); do
-      window="$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null |
-        head -n 1)" || true
-      [ -n "$window" ] && break
-      kill -0 "$pid" 2> /dev/null || break
-      sleep 0.1
-    done
+    wait_for_window "${3:-}"
     [ -n "$window" ] && break
     kill -0 "$pid" 2> /dev/null && break    # running without a window
     # A busy shared display now and then refuses a connection; that is
@@ -185,8 +195,43 @@ test_missing_list_then_close() {
 
 # ---------------------------------------------------------------------------
 
+# Started with no GAME_DIR in a folder that is no game folder (as from a
+# desktop's menu, in the home folder), the first window is the question for
+# the game folder. Escape cancels it: the editor ends with 0, and that
+# folder, the configuration folder and the home folder are exactly as they
+# were.
+question="ゲームフォルダの選択"
+listing() { find "$@" -printf '%p %y %s %m %T@\n' 2> /dev/null | sort; }
+test_outside_a_game_cancelling_the_question_writes_nothing() {
+  local dir="$work/home" before
+  mkdir -p "$dir/BGM" && echo notes > "$dir/notes.txt"
+  rm -rf "$XDG_CONFIG_HOME"
+  before="$(listing "$dir" "$XDG_CONFIG_HOME" "$HOME")"
+  start_editor "$dir" unlimited "$question" && keys Escape && expect_exit_zero || return 1
+  [ "$(listing "$dir" "$XDG_CONFIG_HOME" "$HOME")" = "$before" ] || {
+    echo "  something changed:"
+    diff <(echo "$before") <(listing "$dir" "$XDG_CONFIG_HOME" "$HOME") | sed 's/^/  | /'
+    return 1
+  }
+}
+
+# The game folder opened last is offered first: Enter opens it, and closing
+# there (Ctrl-E) saves there, not in the folder the editor was started in.
+test_outside_a_game_enter_opens_the_game_folder_opened_last() {
+  local dir="$work/home2" game before
+  game="$(new_game_with_kept_files remembered)"
+  mkdir -p "$dir" "$XDG_CONFIG_HOME/ringvald-config"
+  printf '[GameFolders]\nfile1=%s\nfile2=%s\n' "$game" "$work" > "$XDG_CONFIG_HOME/ringvald-config/window.conf"
+  before="$(listing "$dir")"
+  start_editor "$dir" unlimited "$question" && keys Return && wait_for_window &&
+    keys ctrl+e && expect_exit_zero && check_files "$game" && [ "$(listing "$dir")" = "$before" ] &&
+    grep -qx "file1=$game" "$XDG_CONFIG_HOME/ringvald-config/window.conf"
+}
+
 run test_keys_write_the_golden_files
 run test_save_under_file_size_limit_keeps_every_file
 run test_start_without_config_then_close
 run test_missing_list_then_close
+run test_outside_a_game_cancelling_the_question_writes_nothing
+run test_outside_a_game_enter_opens_the_game_folder_opened_last
 [ "$failed" -eq 0 ]

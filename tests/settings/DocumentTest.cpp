@@ -15,6 +15,7 @@
 #include "GameFiles.h"
 #include "settings/ConfigDocument.h"
 #include "settings/GameCheck.h"
+#include "settings/GameFolderSigns.h"
 #include "settings/GamePath.h"
 
 namespace
@@ -414,4 +415,20 @@ TEST(Document, AListTheUserCannotReadIsNotReplacedUntilGivenNewContents)
         return Save(settings).AllSaved() && chmod("BGM/bgmcf.txt", 0600) == 0;
     }}, true), std::vector<int>{0});
     EXPECT_EQ(ReadFile("BGM/bgmcf.txt").find("#kept"), std::string::npos) << "the edited list was not saved";
+}
+
+// Started with no GAME_DIR, only a folder holding config.txt, the game or a Data folder, in any letter case as the
+// game finds them, is taken for a game folder; anything else (the home folder) is asked about first.
+TEST(GameFolderSigns, AGameFolderHoldsConfigTheGameOrADataFolder)
+{
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{}, false}, {{"config.txt"}, true}, {{"CONFIG.TXT"}, true}, {{"Ringvald.exe"}, true}, {{"ringvald.EXE"}, true},
+        {{"Data/"}, true}, {{"data/"}, true}, {{"Data"}, false}, {{"BGM/", "readme.txt", "config.txt.bak"}, false}};
+    for (const auto& [entries, gameFolder] : cases)
+    {
+        TempDir dir;
+        for (const std::string& entry : entries)
+            entry.back() == '/' ? MakeDir(entry) : WriteFile(entry, "");
+        EXPECT_EQ(LooksLikeGameFolder(), gameFolder) << testing::PrintToString(entries);
+    }
 }
