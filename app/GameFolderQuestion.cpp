@@ -57,7 +57,8 @@ GameFolderQuestion::GameFolderQuestion(const wxString& here, const std::vector<w
         foldersUsedBefore->SetMinSize(wxSize(-1, GetCharHeight() * 8));    // room for a few more
         foldersUsedBefore->SetSelection(0);
         SetAccessibleName(foldersUsedBefore, caption);
-        sizer->Add(foldersUsedBefore, wxSizerFlags(row).Proportion(1).Border(wxTOP, FromDIP(4)));
+        sizer->AddSpacer(FromDIP(4));
+        sizer->Add(foldersUsedBefore, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, FromDIP(12)));
     }
 
     // browse on the left; open and cancel where the desktop puts them

@@ -5,8 +5,10 @@
 # with; then a game directory with a missing music file and a key both
 # players use, whose marks are shown in the default theme and in
 # Adwaita:dark; one page with large text (GDK_DPI_SCALE=1.5); and one page
-# in a window of 1280 x 960. The editor remembers nothing here: its
-# configuration folder is a scratch one.
+# in a window of 1280 x 960; and the question for the game folder that a
+# start outside one asks, with two game folders opened before, at normal
+# and large text. The editor remembers nothing here: its configuration
+# folder is a scratch one.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -24,18 +26,19 @@ work="$(mktemp -d)"
 pid=""
 trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
 
-# start_editor <game directory> [environment...]
+# start_editor <game directory> [environment...]: waits for the window
+# titled $wanted (by default the main window)
 start_editor() {
-  local game="$1"
+  local game="$1" candidate
   shift
-  rm -rf "$work/config"
   (cd "$game" && exec env XDG_CONFIG_HOME="$work/config" "$@" "$root/build/ringvald-config") \
     > "$game.log" 2>&1 &
   pid=$!
   window=""
   for _ in $(seq 600); do
-    window="$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null |
-      head -n 1)" || true
+    for candidate in $(xdotool search --all --onlyvisible --pid "$pid" 2> /dev/null); do
+      [ "$(xdotool getwindowname "$candidate")" = "${wanted:-$title}" ] && window="$candidate"
+    done
     [ -n "$window" ] && break
     sleep 0.1
   done
@@ -70,6 +73,7 @@ quit_editor() {
   press ctrl+q
   wait "$pid" || true
   pid=""
+  rm -rf "$work/config"
 }
 
 game="$work/game"
@@ -104,3 +108,17 @@ quit_editor
 start_editor "$marked" GTK_THEME=Adwaita:dark
 shoot - - dark-marks-control - - dark-marks-audio
 quit_editor
+
+# started in a folder that is no game folder, after two games were opened
+mkdir -p "$work/home" "$work/config/ringvald-config" "$work/Ringvald 1.1"
+printf '[GameFolders]\nfile1=%s\nfile2=%s\n' "$game" "$work/Ringvald 1.1" > "$work/config/ringvald-config/window.conf"
+for scale in 1 1.5; do
+  name=folder-question
+  [ "$scale" = 1 ] || name=large-text-folder-question
+  wanted="ゲームフォルダの選択" start_editor "$work/home" GDK_DPI_SCALE=$scale
+  import -window "$window" "$out/$name.png"
+  echo "$out/$name.png $(identify -format '%wx%h' "$out/$name.png")"
+  press Escape
+  wait "$pid" || true
+  pid=""
+done
