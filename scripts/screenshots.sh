@@ -5,10 +5,8 @@
 # with; then a game directory with a missing music file and a key both
 # players use, whose marks are shown in the default theme and in
 # Adwaita:dark; one page with large text (GDK_DPI_SCALE=1.5); and one page
-# in a window of 1280 x 960; and the question for the game folder that a
-# start outside one asks, with two game folders opened before, at normal
-# and large text. The editor remembers nothing here: its configuration
-# folder is a scratch one.
+# in a window of 1280 x 960. The editor remembers nothing here: its
+# configuration folder is a scratch one.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -109,7 +107,8 @@ start_editor "$marked" GTK_THEME=Adwaita:dark
 shoot - - dark-marks-control - - dark-marks-audio
 quit_editor
 
-# started in a folder that is no game folder, after two games were opened
+# the question for the game folder that a start outside one asks, after two
+# games were opened, at normal and large text
 mkdir -p "$work/home" "$work/config/ringvald-config" "$work/Ringvald 1.1"
 printf '[GameFolders]\nfile1=%s\nfile2=%s\n' "$game" "$work/Ringvald 1.1" > "$work/config/ringvald-config/window.conf"
 for scale in 1 1.5; do
