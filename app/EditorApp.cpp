@@ -8,6 +8,7 @@
 #include "app/GameFolderQuestion.h"
 #include "app/MainWindow.h"
 #include "app/WindowMemory.h"
+#include "controls/GtkAccess.h"
 #include "settings/GameFolderSigns.h"
 
 bool EditorApp::OnInit()
@@ -50,4 +51,12 @@ bool EditorApp::OpenGameFolder()
         if (wxSetWorkingDirectory(question.GetFolder()))
             return true;
     }
+}
+
+// wx would look the language up in its table of every language it knows,
+// building that table first, to tell the first window which way it reads;
+// GTK has decided that already, for its own widgets
+wxLayoutDirection EditorApp::GetLayoutDirection() const
+{
+    return ToolkitLayoutDirection();
 }

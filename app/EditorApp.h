@@ -13,6 +13,7 @@ public:
 
     bool OnInit() override;
     int OnRun() override;
+    wxLayoutDirection GetLayoutDirection() const override;
 
 private:
     // true: the working directory is a game folder now (false: cancelled)

@@ -1,6 +1,6 @@
 #include "controls/Caption.h"
 
 Caption::Caption(wxWindow* parent, const wxString& text)
-    : wxStaticText(parent, wxID_ANY, text)
+    : wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE)
 {
 }

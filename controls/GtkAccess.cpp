@@ -30,11 +30,13 @@ extern "C"
     void atk_object_set_description(AtkObject* object, const char* description);
     const char* atk_object_get_name(AtkObject* object);
     const char* atk_object_get_description(AtkObject* object);
+    int gtk_widget_get_default_direction();
 }
 
 namespace
 {
 const int secondaryIcon = 1;    // GTK_ENTRY_ICON_SECONDARY
+const int rightToLeft = 2;      // GTK_TEXT_DIR_RTL
 const char warningIcon[] = "dialog-warning-symbolic";
 
 bool IsA(GtkWidget* widget, GType type)
@@ -115,4 +117,9 @@ void ShowWarningSymbol(wxWindow* textField, const wxString& reason)
         if (!reason.empty())
             gtk_entry_set_icon_tooltip_text(entry, secondaryIcon, reason.utf8_str());
     }
+}
+
+wxLayoutDirection ToolkitLayoutDirection()
+{
+    return gtk_widget_get_default_direction() == rightToLeft ? wxLayout_RightToLeft : wxLayout_LeftToRight;
 }

@@ -9,6 +9,7 @@
 // since that is the one a screen reader announces.
 #pragma once
 
+#include <wx/intl.h>
 #include <wx/string.h>
 
 class wxWindow;
@@ -23,3 +24,7 @@ wxString AccessibleDescription(wxWindow* control);
 // a warning symbol at the end of a single-line text field, with the reason
 // as its tooltip; an empty reason takes it away
 void ShowWarningSymbol(wxWindow* textField, const wxString& reason);
+
+// the direction GTK lays its widgets out in, as it chose it at start-up
+// from the user's language
+wxLayoutDirection ToolkitLayoutDirection();
