@@ -11,6 +11,26 @@
 #include "controls/GtkAccess.h"
 #include "settings/GameFolderSigns.h"
 
+namespace
+{
+const wchar_t glSwitch[] = L"GDK_GL";
+}
+
+// The editor draws nothing with OpenGL, yet GDK would load the GL driver as
+// it opens the display, to choose the windows' visuals: a fifth of the
+// instructions to the first window. Told not to, unless the user said
+// otherwise; the programs the editor starts are not told.
+bool EditorApp::Initialize(int& argc, wxChar** argv)
+{
+    const bool userChose = wxGetEnv(glSwitch, nullptr);
+    if (!userChose)
+        wxSetEnv(glSwitch, L"disable");
+    const bool initialized = wxApp::Initialize(argc, argv);
+    if (!userChose)
+        wxUnsetEnv(glSwitch);
+    return initialized;
+}
+
 bool EditorApp::OnInit()
 {
     // the program reads no arguments of its own, so wxApp's parsing is skipped

@@ -11,6 +11,7 @@ public:
     // a working directory that is no game folder is not taken for one
     explicit EditorApp(bool askForGameFolder) : askForGameFolder(askForGameFolder) {}
 
+    bool Initialize(int& argc, wxChar** argv) override;
     bool OnInit() override;
     int OnRun() override;
     wxLayoutDirection GetLayoutDirection() const override;
