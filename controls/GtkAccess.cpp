@@ -3,54 +3,19 @@
 #include <vector>
 #include <wx/window.h>
 
-// The few GTK 3 and ATK functions used, declared as their C headers do (the
-// program is built against the toolkit's headers only; the libraries are
-// linked in CMakeLists.txt).
-extern "C"
-{
-    struct AtkObject;
-    struct GList
-    {
-        void* data;
-        GList* next;
-        GList* prev;
-    };
-    using GType = unsigned long;
-
-    AtkObject* gtk_widget_get_accessible(GtkWidget* widget);
-    int gtk_widget_get_can_focus(GtkWidget* widget);
-    GType gtk_container_get_type();
-    GType gtk_entry_get_type();
-    GList* gtk_container_get_children(GtkWidget* container);
-    void gtk_entry_set_icon_from_icon_name(GtkWidget* entry, int position, const char* iconName);
-    void gtk_entry_set_icon_tooltip_text(GtkWidget* entry, int position, const char* tooltip);
-    int g_type_check_instance_is_a(void* instance, GType type);
-    void g_list_free(GList* list);
-    void atk_object_set_name(AtkObject* object, const char* name);
-    void atk_object_set_description(AtkObject* object, const char* description);
-    const char* atk_object_get_name(AtkObject* object);
-    const char* atk_object_get_description(AtkObject* object);
-    int gtk_widget_get_default_direction();
-}
+#include <gtk/gtk.h>
 
 namespace
 {
-const int secondaryIcon = 1;    // GTK_ENTRY_ICON_SECONDARY
-const int rightToLeft = 2;      // GTK_TEXT_DIR_RTL
 const char warningIcon[] = "dialog-warning-symbolic";
-
-bool IsA(GtkWidget* widget, GType type)
-{
-    return g_type_check_instance_is_a(widget, type);
-}
 
 // the widget and those below it, depth first
 void Collect(GtkWidget* widget, std::vector<GtkWidget*>& all)
 {
     all.push_back(widget);
-    if (!IsA(widget, gtk_container_get_type()))
+    if (!GTK_IS_CONTAINER(widget))
         return;
-    GList* children = gtk_container_get_children(widget);
+    GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
     for (GList* child = children; child; child = child->next)
         Collect(static_cast<GtkWidget*>(child->data), all);
     g_list_free(children);
@@ -81,7 +46,7 @@ wxString FromUtf8(const char* text)
 GtkWidget* EntryOf(wxWindow* textField)
 {
     for (GtkWidget* widget : Announced(textField))
-        if (IsA(widget, gtk_entry_get_type()))
+        if (GTK_IS_ENTRY(widget))
             return widget;
     return nullptr;
 }
@@ -113,13 +78,13 @@ void ShowWarningSymbol(wxWindow* textField, const wxString& reason)
 {
     if (GtkWidget* entry = EntryOf(textField))
     {
-        gtk_entry_set_icon_from_icon_name(entry, secondaryIcon, reason.empty() ? nullptr : warningIcon);
+        gtk_entry_set_icon_from_icon_name(GTK_ENTRY(entry), GTK_ENTRY_ICON_SECONDARY, reason.empty() ? nullptr : warningIcon);
         if (!reason.empty())
-            gtk_entry_set_icon_tooltip_text(entry, secondaryIcon, reason.utf8_str());
+            gtk_entry_set_icon_tooltip_text(GTK_ENTRY(entry), GTK_ENTRY_ICON_SECONDARY, reason.utf8_str());
     }
 }
 
 wxLayoutDirection ToolkitLayoutDirection()
 {
-    return gtk_widget_get_default_direction() == rightToLeft ? wxLayout_RightToLeft : wxLayout_LeftToRight;
+    return gtk_widget_get_default_direction() == GTK_TEXT_DIR_RTL ? wxLayout_RightToLeft : wxLayout_LeftToRight;
 }

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   libwxgtk3.2-dev
+  libgtk-3-dev pkg-config    # controls/GtkAccess calls GTK and ATK
   fonts-noto-cjk    # the window's texts are Japanese
 )
 if [ "${1:-}" = --run ]; then
