@@ -10,18 +10,20 @@
 #include "settings/GameSettings.h"
 #include "app/EditorVersion.h"
 #include "settings/ProgramName.h"
+#include "settings/Translated.h"
 
 namespace
 {
 const int done = 0, foundSomething = 1, unusable = 2;
 
+// the descriptions are translated by the parser
 const wxCmdLineEntryDesc options[] = {
-    {wxCMD_LINE_SWITCH, "h", "help", "show this help and exit", wxCMD_LINE_VAL_NONE,
+    {wxCMD_LINE_SWITCH, "h", "help", wxTRANSLATE("show this help and exit"), wxCMD_LINE_VAL_NONE,
      wxCMD_LINE_OPTION_HELP},
-    {wxCMD_LINE_SWITCH, nullptr, "version", "show the program's name and version and exit",
+    {wxCMD_LINE_SWITCH, nullptr, "version", wxTRANSLATE("show the program's name and version and exit"),
      wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_SWITCH, nullptr, "check",
-     "report what is wrong with the game directory, change nothing, open no window",
+     wxTRANSLATE("report what is wrong with the game directory, change nothing, open no window"),
      wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_PARAM, nullptr, nullptr, "GAME_DIR", wxCMD_LINE_VAL_STRING,
      wxCMD_LINE_PARAM_OPTIONAL},
@@ -44,8 +46,7 @@ int Check()
     const std::vector<Finding> findings = CheckGameDirectory(settings);
     for (const Finding& finding : findings)
         Print(stdout, finding.file + L": " + finding.text);
-    Print(stdout, wxString::Format(findings.size() == 1 ? L"%zu finding" : L"%zu findings",
-                                   findings.size()));
+    Print(stdout, wxString::Format(wxPLURAL(L"%zu finding", L"%zu findings", findings.size()), findings.size()));
     return findings.empty() ? done : foundSomething;
 }
 }
@@ -79,7 +80,7 @@ int RunCommandLine(int argc, char** argv)
         const wxString gameDir = parser.GetParam(0);
         if (!wxFileName::DirExists(gameDir) || !wxSetWorkingDirectory(gameDir))
         {
-            Print(stderr, L"ringvald-config: " + gameDir + L" is not a game directory that can be opened");
+            Print(stderr, L"ringvald-config: " + wxString::Format(_(L"%s is not a game directory that can be opened"), gameDir));
             return unusable;
         }
     }

@@ -18,18 +18,21 @@
 #include "app/OverwriteQuestion.h"
 #include "app/ProgramLauncher.h"
 #include "app/StatusText.h"
+#include "app/EditorVersion.h"
+#include "app/WindowMemory.h"
 #include "app/PageBook.h"
 #include "controls/FileDialogRunner.h"
 #include "settings/ConfigDocument.h"
 #include "settings/MachineSpec.h"
 #include "settings/ProgramName.h"
+#include "settings/Translated.h"
 
 namespace
 {
 const wchar_t* const defaultConfigPath = ConfigDocument::defaultPath;
 
-const wchar_t settingsFileMessage[] = L"設定ファイル";
-const wchar_t settingsFileWildcard[] = L"設定 (*.txt)|*.txt";
+const wchar_t settingsFileMessage[] = wxTRANSLATE(L"設定ファイル");
+const wchar_t settingsFileWildcard[] = wxTRANSLATE(L"設定 (*.txt)|*.txt");
 
 // ----------------------------------------------------------------------------
 // the menus
@@ -51,11 +54,11 @@ struct SpecPreset
 };
 
 const SpecPreset specPresets[] = {
-    {{idUltraHighSpec, L"更に高スペック(&1)\tCtrl-1", L"超高スペック用設定"}, MachineSpec::ultraHigh},
-    {{idHighSpec, L"高スペック(&2)\tCtrl-2", L"高スペック用設定"}, MachineSpec::high},
-    {{idMiddleSpec, L"中スペック(&4)\tCtrl-3", L"中スペック用設定"}, MachineSpec::middle},
-    {{idLowSpec, L"低スペック(&4)\tCtrl-4", L"低スペック用設定"}, MachineSpec::low},
-    {{idUltraLowSpec, L"更に低スペック(&5)\tCtrl-5", L"超低スペック用設定"}, MachineSpec::ultraLow},
+    {{idUltraHighSpec, wxTRANSLATE(L"更に高スペック(&1)\tCtrl-1"), wxTRANSLATE(L"超高スペック用設定")}, MachineSpec::ultraHigh},
+    {{idHighSpec, wxTRANSLATE(L"高スペック(&2)\tCtrl-2"), wxTRANSLATE(L"高スペック用設定")}, MachineSpec::high},
+    {{idMiddleSpec, wxTRANSLATE(L"中スペック(&4)\tCtrl-3"), wxTRANSLATE(L"中スペック用設定")}, MachineSpec::middle},
+    {{idLowSpec, wxTRANSLATE(L"低スペック(&4)\tCtrl-4"), wxTRANSLATE(L"低スペック用設定")}, MachineSpec::low},
+    {{idUltraLowSpec, wxTRANSLATE(L"更に低スペック(&5)\tCtrl-5"), wxTRANSLATE(L"超低スペック用設定")}, MachineSpec::ultraLow},
 };
 
 std::vector<MenuItem> SpecMenuItems()
@@ -73,23 +76,23 @@ struct Menu
 };
 
 const Menu menus[] = {
-    {L"ファイル(&F)",
+    {wxTRANSLATE(L"ファイル(&F)"),
      {
-         {idSave, L"保存(&S)\tCtrl-S", L"保存します"},
-         {idSaveAs, L"名前をつけて保存(&A)\tCtrl-A", L"名前をつけて保存します"},
-         {idLoad, L"読込(&L)\tCtrl-L", L"読み込みます"},
-         {idInitialSettings, L"初期設定(&N)\tCtrl-N", L"初期設定にします"},
-         {idQuitWithoutSaving, L"保存せずに終了(&Q)\tCtrl-Q", L"保存せずに終了します"},
-         {idExit, L"終了(&E)\tCtrl-E", L"終了します"},
+         {idSave, wxTRANSLATE(L"保存(&S)\tCtrl-S"), wxTRANSLATE(L"保存します")},
+         {idSaveAs, wxTRANSLATE(L"名前をつけて保存(&A)\tCtrl-A"), wxTRANSLATE(L"名前をつけて保存します")},
+         {idLoad, wxTRANSLATE(L"読込(&L)\tCtrl-L"), wxTRANSLATE(L"読み込みます")},
+         {idInitialSettings, wxTRANSLATE(L"初期設定(&N)\tCtrl-N"), wxTRANSLATE(L"初期設定にします")},
+         {idQuitWithoutSaving, wxTRANSLATE(L"保存せずに終了(&Q)\tCtrl-Q"), wxTRANSLATE(L"保存せずに終了します")},
+         {idExit, wxTRANSLATE(L"終了(&E)\tCtrl-E"), wxTRANSLATE(L"終了します")},
      }},
-    {L"実行(&E)",
+    {wxTRANSLATE(L"実行(&E)"),
      {
-         {idSaveAndRun, L"保存して実行(&X)\tCtrl-X", L"Ringvaldを実行します"},
-         {idReplay, L"リプレイ再生(&R)\tCtrl-R", L"リプレイを再生します"},
-         {idBoxerEditor, L"Brawnsmith(&B)\tCtrl-B", L"Brawnsmithを起動します"},
+         {idSaveAndRun, wxTRANSLATE(L"保存して実行(&X)\tCtrl-X"), wxTRANSLATE(L"Ringvaldを実行します")},
+         {idReplay, wxTRANSLATE(L"リプレイ再生(&R)\tCtrl-R"), wxTRANSLATE(L"リプレイを再生します")},
+         {idBoxerEditor, L"Brawnsmith(&B)\tCtrl-B", wxTRANSLATE(L"Brawnsmithを起動します")},
      }},
-    {L"マシンスペック(&S)", SpecMenuItems()},
-    {L"ヘルプ(&H)", {{wxID_ABOUT, L"バージョン(&H)\tF1", L"このプログラムについて"}}},
+    {wxTRANSLATE(L"マシンスペック(&S)"), SpecMenuItems()},
+    {wxTRANSLATE(L"ヘルプ(&H)"), {{wxID_ABOUT, wxTRANSLATE(L"バージョン(&H)\tF1"), wxTRANSLATE(L"このプログラムについて")}}},
 };
 
 // the menu item whose accelerator is this key with exactly these modifiers
@@ -189,8 +192,8 @@ void MainWindow::CreateMenus()
     {
         auto* items = new wxMenu;
         for (const MenuItem& item : menu.items)
-            items->Append(item.id, item.label, item.help);
-        menuBar->Append(items, menu.title);
+            items->Append(item.id, _(item.label), _(item.help));
+        menuBar->Append(items, _(menu.title));
     }
     SetMenuBar(menuBar);
     SetStatusBar(statusBar);
@@ -239,14 +242,14 @@ bool MainWindow::SaveConfig()
     {
         if (!AskToOverwrite(this, path))
         {
-            SetStatusText(StatusText::saveCancelled);
+            SetStatusText(_(StatusText::saveCancelled));
             return false;
         }
         report = ConfigDocument::Save(settings, path, &documentStamp, true);
     }
     notebook->UpdateMarks();
     if (!report.documentOpened)
-        SetStatusText(StatusText::cannotOpen);
+        SetStatusText(_(StatusText::cannotOpen));
     else if (!report.notSaved.empty())
         SetStatusText(StatusText::NotSaved(report.notSaved));
     return report.AllSaved();
@@ -254,12 +257,12 @@ bool MainWindow::SaveConfig()
 
 bool MainWindow::ChooseSavePath()
 {
-    wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
-                        settingsFileWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(this, _(settingsFileMessage), wxString(L"./"), wxString(),
+                        _(settingsFileWildcard), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     const FileChoice choice = RunFileDialog(dialog);
     if (!choice.confirmed)
     {
-        SetStatusText(StatusText::saveCancelled);
+        SetStatusText(_(StatusText::saveCancelled));
         return false;
     }
     configPath = wxFileName(choice.path);
@@ -276,28 +279,28 @@ void MainWindow::OnSave(wxCommandEvent&)
     if (namesNothing && !ChooseSavePath())
         return;
     if (SaveConfig())
-        SetStatusText(StatusText::saved);
+        SetStatusText(_(StatusText::saved));
 }
 
 void MainWindow::OnSaveAs(wxCommandEvent&)
 {
     if (ChooseSavePath() && SaveConfig())
-        SetStatusText(StatusText::saved);
+        SetStatusText(_(StatusText::saved));
 }
 
 void MainWindow::OnLoad(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, settingsFileMessage, wxString(L"./"), wxString(),
-                        settingsFileWildcard, wxFD_OPEN);
+    wxFileDialog dialog(this, _(settingsFileMessage), wxString(L"./"), wxString(),
+                        _(settingsFileWildcard), wxFD_OPEN);
     const FileChoice choice = RunFileDialog(dialog);
     if (!choice.confirmed)
     {
-        SetStatusText(StatusText::loadCancelled);
+        SetStatusText(_(StatusText::loadCancelled));
         return;
     }
     configPath = wxFileName(choice.path);
     if (LoadConfig())
-        SetStatusText(StatusText::loaded);
+        SetStatusText(_(StatusText::loaded));
 }
 
 void MainWindow::OnInitialSettings(wxCommandEvent&)
@@ -359,8 +362,8 @@ void MainWindow::OnSaveAndRun(wxCommandEvent&)
 
 void MainWindow::OnReplay(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, wxString(L"リプレイファイル"), wxString(), wxString(),
-                        wxString(L"リプレイ (*.rep)|*.rep"), wxFD_OPEN);
+    wxFileDialog dialog(this, wxString(_(L"リプレイファイル")), wxString(), wxString(),
+                        wxString(_(L"リプレイ (*.rep)|*.rep")), wxFD_OPEN);
     dialog.SetDirectory(wxString(L"./Replay"));
     const FileChoice choice = RunFileDialog(dialog);
     if (choice.confirmed)
@@ -391,8 +394,13 @@ void MainWindow::OnSpecPreset(wxCommandEvent& event)
     notebook->ShowSettings();
 }
 
+// the editor, its version, the game release it writes files for, and where
+// it keeps its own settings
 void MainWindow::OnAbout(wxCommandEvent&)
 {
-    wxMessageBox(WindowTitle(), wxString(L"このプログラムについて"), wxOK | wxICON_INFORMATION,
-                 this);
+    wxMessageDialog about(this, WindowTitle(), _(L"このプログラムについて"), wxOK | wxICON_INFORMATION);
+    about.SetExtendedMessage(wxString(L"ringvald-config ") + editorVersion + L"\n" +
+                             wxString::Format(_(L"%s のファイルを書きます"), gameRelease) + L"\n" +
+                             wxString::Format(_(L"このプログラムの設定: %s"), WindowMemoryFile()));
+    about.ShowModal();
 }

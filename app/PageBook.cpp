@@ -17,12 +17,14 @@
 #include "pages/ThinkPage.h"
 #include "pages/VisualPage.h"
 #include "settings/GameSettings.h"
+#include "settings/Translated.h"
 
 namespace
 {
 // in tab order
-const wchar_t* const tabTitles[] = {L"基本", L"通信", L"操作", L"試合", L"補整",
-                                    L"音声", L"画像", L"ジム", L"作戦"};
+const wchar_t* const tabTitles[] = {
+    wxTRANSLATE(L"基本"), wxTRANSLATE(L"通信"), wxTRANSLATE(L"操作"), wxTRANSLATE(L"試合"), wxTRANSLATE(L"補整"),
+    wxTRANSLATE(L"音声"), wxTRANSLATE(L"画像"), wxTRANSLATE(L"ジム"), wxTRANSLATE(L"作戦")};
 }
 
 wxBEGIN_EVENT_TABLE(PageBook, wxNotebook)
@@ -46,7 +48,7 @@ PageBook::PageBook(wxWindow* parent, GameSettings& settings,
 
     const std::vector<SettingsPage*> pages = Pages();
     for (size_t tab = 0; tab < pages.size(); ++tab)
-        AddPage(pages[tab], tabTitles[tab]);
+        AddPage(pages[tab], wxGetTranslation(tabTitles[tab]));
 }
 
 void PageBook::BuildSelectedPage()

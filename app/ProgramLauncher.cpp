@@ -6,6 +6,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
+#include "settings/Translated.h"
 
 namespace
 {
@@ -86,5 +87,5 @@ wxString FileArgument(const wxString& path)
 
 wxString CannotStartText(const wxString& program)
 {
-    return wxString::Format(L"%sを起動できません", program);
+    return wxString::Format(_(L"%sを起動できません"), program);
 }

@@ -6,34 +6,35 @@
 #include <wx/string.h>
 
 #include "settings/LoadStep.h"
+#include "settings/Translated.h"
 
 namespace StatusText
 {
 inline const wchar_t* const cannotOpen = cannotOpenText;
-inline const wchar_t saved[] = L"保存しました";
-inline const wchar_t saveCancelled[] = L"保存中止";
-inline const wchar_t loaded[] = L"読み込みました";
-inline const wchar_t loadCancelled[] = L"読み込み中止";
+inline const wchar_t saved[] = wxTRANSLATE(L"保存しました");
+inline const wchar_t saveCancelled[] = wxTRANSLATE(L"保存中止");
+inline const wchar_t loaded[] = wxTRANSLATE(L"読み込みました");
+inline const wchar_t loadCancelled[] = wxTRANSLATE(L"読み込み中止");
 
 // files named as the settings name them, an empty path shown as one
 inline wxString FileNames(const std::vector<wxString>& files)
 {
     wxString names;
     for (const wxString& file : files)
-        names += (names.empty() ? L"" : L"、") + (file.empty() ? wxString(L"\"\"") : file);
+        names += (names.empty() ? wxString() : _(L"、")) + (file.empty() ? wxString(L"\"\"") : file);
     return names;
 }
 
 // a save that left these files as they were
 inline wxString NotSaved(const std::vector<wxString>& files)
 {
-    return L"保存できませんでした: " + FileNames(files);
+    return _(L"保存できませんでした: ") + FileNames(files);
 }
 
 // a load that found lists a save will leave alone (outside, on one file,
 // unreadable, read-only...)
 inline wxString WillNotSave(const std::vector<wxString>& files)
 {
-    return L"保存されないファイルがあります: " + FileNames(files);
+    return _(L"保存されないファイルがあります: ") + FileNames(files);
 }
 }

@@ -11,12 +11,13 @@
 #include "controls/GtkAccess.h"
 #include "settings/GameFile.h"
 #include "settings/GamePath.h"
+#include "settings/Translated.h"
 
 namespace
 {
-const wchar_t missingFileText[] = L"ファイルが見つかりません";
-const wchar_t browseText[] = L"参照";
-const wchar_t browseHelp[] = L"ファイルを選んで、そのパスを入れます";
+const wchar_t missingFileText[] = wxTRANSLATE(L"ファイルが見つかりません");
+const wchar_t browseText[] = wxTRANSLATE(L"参照");
+const wchar_t browseHelp[] = wxTRANSLATE(L"ファイルを選んで、そのパスを入れます");
 }
 
 wxBEGIN_EVENT_TABLE(PathField, wxPanel)
@@ -45,9 +46,9 @@ void PathField::CreateControls(const wxString& initialText)
                                 wxDefaultSize, wxBU_EXACTFIT);
     const wxSize fit = browseButton->GetBestSize();
     browseButton->SetMinSize(wxSize(std::max(fit.x, fit.y), fit.y));
-    browseButton->SetToolTip(browseHelp);
+    browseButton->SetToolTip(_(browseHelp));
 
-    message = wxString(L"設定ファイル");
+    message = _(L"設定ファイル");
     wildcard = wxString(L"Text (*.txt)|*.txt");
     startDir = wxString(L"./");
     relativeMode = true;
@@ -75,7 +76,7 @@ wxString PathField::GetPath() const
 void PathField::SetCaption(const wxString& caption)
 {
     SetAccessibleName(textCtrl, caption);
-    SetAccessibleName(browseButton, caption + L": " + browseText);
+    SetAccessibleName(browseButton, caption + L": " + _(browseText));
 }
 
 void PathField::SetPath(const wxString& path)
@@ -129,7 +130,7 @@ void PathField::UpdateMark()
 {
     const wxString path = GetPath();
     missing = !path.empty() && !GameFileExists(path);
-    ShowFieldMark(textCtrl, path, missing ? wxString(missingFileText) : wxString());
+    ShowFieldMark(textCtrl, path, missing ? _(missingFileText) : wxString());
 }
 
 void PathField::OnTextChanged(wxCommandEvent& event)

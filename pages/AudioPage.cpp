@@ -1,6 +1,7 @@
 #include "pages/AudioPage.h"
 
 #include "settings/FixedList.h"
+#include "settings/Translated.h"
 
 AudioPage::AudioPage(wxWindow* parent, FixedList& bgmList, FixedList& seList)
     : SettingsPage(parent),
@@ -21,8 +22,8 @@ void AudioPage::CreateControls()
 
 void AudioPage::LayOut(PageLayout& layout) const
 {
-    bgmPath.LayoutGroup(layout, 0, L"BGM設定ファイル");
+    bgmPath.LayoutGroup(layout, 0, _(L"BGM設定ファイル"));
     bgm.LayoutRows(layout, layout.AddGroup(0, L"BGM"));
-    sePath.LayoutGroup(layout, 1, L"効果設定ファイル");
-    se.LayoutRows(layout, layout.AddGroup(1, L"効果音"));
+    sePath.LayoutGroup(layout, 1, _(L"効果設定ファイル"));
+    se.LayoutRows(layout, layout.AddGroup(1, _(L"効果音")));
 }

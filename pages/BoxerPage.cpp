@@ -1,10 +1,11 @@
 #include "pages/BoxerPage.h"
 
 #include "settings/BoxerList.h"
+#include "settings/Translated.h"
 
 namespace
 {
-const wchar_t memberButtonHelp[] = L"このボクサーのファイルをBrawnsmithで開きます";
+const wchar_t memberButtonHelp[] = wxTRANSLATE(L"このボクサーのファイルをBrawnsmithで開きます");
 // the first boxer box holds members 1 to 14, the second the rest
 const size_t firstBoxRows = 14;
 }
@@ -27,14 +28,14 @@ void BoxerPage::CreateControls()
     listPath.Create(*this, boxerFiles.startDir);
     members.Create(*this);
     for (wxWindow* button : members.Captions())
-        button->SetToolTip(memberButtonHelp);
+        button->SetToolTip(_(memberButtonHelp));
 }
 
 void BoxerPage::LayOut(PageLayout& layout) const
 {
-    listPath.LayoutGroup(layout, 0, L"データ設定ファイル");
-    members.LayoutRows(layout, layout.AddGroup(0, L"ボクサーデータ"), 0, firstBoxRows);
-    members.LayoutRows(layout, layout.AddGroup(1, L"ボクサーデータ"), firstBoxRows,
+    listPath.LayoutGroup(layout, 0, _(L"データ設定ファイル"));
+    members.LayoutRows(layout, layout.AddGroup(0, _(L"ボクサーデータ")), 0, firstBoxRows);
+    members.LayoutRows(layout, layout.AddGroup(1, _(L"ボクサーデータ")), firstBoxRows,
                        boxerList.members.Size());
 }
 

@@ -6,11 +6,12 @@
 #include "controls/FieldMark.h"
 #include "settings/KeyConflicts.h"
 #include "settings/SettingSection.h"
+#include "settings/Translated.h"
 
 namespace
 {
-const wchar_t sameSetText[] = L"同じ組の別の操作にも使われているキーです";
-const wchar_t otherPlayerText[] = L"もう一人のプレイヤーにも使われているキーです";
+const wchar_t sameSetText[] = wxTRANSLATE(L"同じ組の別の操作にも使われているキーです");
+const wchar_t otherPlayerText[] = wxTRANSLATE(L"もう一人のプレイヤーにも使われているキーです");
 }
 
 ControlPage::ControlPage(wxWindow* parent, SettingSection& control)
@@ -38,7 +39,7 @@ void ControlPage::MarkKeysBoundTwice()
     for (const KeyConflict& conflict : FindKeyConflicts(section))
         for (size_t row : {conflict.first, conflict.second})
         {
-            const wchar_t* note = conflict.betweenPlayers ? otherPlayerText : sameSetText;
+            const wxString note = _(conflict.betweenPlayers ? otherPlayerText : sameSetText);
             if (!notes[row].Contains(note))
                 notes[row] += (notes[row].empty() ? L"" : L"\n") + wxString(note);
         }

@@ -6,6 +6,7 @@
 #include "controls/Caption.h"
 #include "pages/SettingsPage.h"
 #include "settings/ListFile.h"
+#include "settings/Translated.h"
 
 ListPathField::ListPathField(ListFile& list)
     : list(list)
@@ -15,7 +16,7 @@ ListPathField::ListPathField(ListFile& list)
 void ListPathField::Create(SettingsPage& page, const wxString& startDir)
 {
     page.Register(*this);
-    label = new Caption(&page, listFileCaption);
+    label = new Caption(&page, _(listFileCaption));
     selector = new PathField(&page, wxString());
     selector->startDir = startDir;
     selector->SetChosenCallback([this, &page](const wxString& path) {
@@ -31,7 +32,7 @@ void ListPathField::LayoutGroup(PageLayout& layout, int column, const wxString& 
 void ListPathField::LayoutRow(PageLayout& layout, wxSizer* group) const
 {
     if (const ControlSizes* sizes = layout.Estimating())
-        layout.AddRow(group, sizes->Caption(listFileCaption), sizes->Path());
+        layout.AddRow(group, sizes->Caption(_(listFileCaption)), sizes->Path());
     else
         layout.AddRow(group, label, selector);
 }

@@ -10,12 +10,13 @@
 #include "controls/Caption.h"
 #include "pages/PageLayout.h"
 #include "pages/PagePart.h"
+#include "settings/Translated.h"
 
 class ListFile;
 class SettingsPage;
 
 // the caption beside the selector of a page's list file
-inline const wchar_t listFileCaption[] = L"ファイル名";
+inline const wchar_t listFileCaption[] = wxTRANSLATE(L"ファイル名");
 
 class ListPathField : public PagePart
 {

@@ -1,6 +1,7 @@
 #include "pages/MatchPage.h"
 
 #include "settings/ReplayList.h"
+#include "settings/Translated.h"
 
 MatchPage::MatchPage(wxWindow* parent, SettingSection& match, ReplayList& replayList)
     : SettingsPage(parent),
@@ -23,7 +24,7 @@ void MatchPage::LayOut(PageLayout& layout) const
 {
     controls.LayoutControls(layout);
     // the right-hand column: the list file, its values, its slots
-    replayListPath.LayoutGroup(layout, 1, L"リプレイ設定ファイル");
+    replayListPath.LayoutGroup(layout, 1, _(L"リプレイ設定ファイル"));
     replayControls.LayoutControls(layout);
-    replaySlots.LayoutRows(layout, layout.AddGroup(1, L"リプレイスロット"));
+    replaySlots.LayoutRows(layout, layout.AddGroup(1, _(L"リプレイスロット")));
 }

@@ -33,8 +33,8 @@ void SlotControls::CreateSelectors(SettingsPage& page)
     for (size_t slot = 0; slot < slots.Size(); ++slot)
     {
         auto* selector = new PathField(&page, wxString());
-        selector->message = files.message;
-        selector->wildcard = files.wildcard;
+        selector->message = wxGetTranslation(files.message);
+        selector->wildcard = wxGetTranslation(files.wildcard);
         selector->startDir = files.startDir;
         selectors.push_back(selector);
     }

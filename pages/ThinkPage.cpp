@@ -1,6 +1,7 @@
 #include "pages/ThinkPage.h"
 
 #include "settings/ThinkList.h"
+#include "settings/Translated.h"
 
 ThinkPage::ThinkPage(wxWindow* parent, ThinkList& thinkList)
     : SettingsPage(parent),
@@ -17,6 +18,6 @@ void ThinkPage::CreateControls()
 
 void ThinkPage::LayOut(PageLayout& layout) const
 {
-    listPath.LayoutGroup(layout, 0, L"作戦設定ファイル");
-    entries.LayoutRows(layout, layout.AddGroup(0, L"思考ファイル"));
+    listPath.LayoutGroup(layout, 0, _(L"作戦設定ファイル"));
+    entries.LayoutRows(layout, layout.AddGroup(0, _(L"思考ファイル")));
 }

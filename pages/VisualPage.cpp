@@ -3,6 +3,7 @@
 #include "controls/PathField.h"
 #include "settings/FixedList.h"
 #include "settings/FontList.h"
+#include "settings/Translated.h"
 
 VisualPage::VisualPage(wxWindow* parent, FixedList& imageList, FontList& fontList)
     : SettingsPage(parent),
@@ -28,10 +29,10 @@ void VisualPage::CreateControls()
 
 void VisualPage::LayOut(PageLayout& layout) const
 {
-    imagePath.LayoutGroup(layout, 0, L"イメージ設定ファイル");
-    images.LayoutRows(layout, layout.AddGroup(0, L"イメージ"));
-    fontPath.LayoutGroup(layout, 1, L"フォント設定ファイル");
-    wxSizer* fonts = layout.AddGroup(1, L"フォント");
+    imagePath.LayoutGroup(layout, 0, _(L"イメージ設定ファイル"));
+    images.LayoutRows(layout, layout.AddGroup(0, _(L"イメージ")));
+    fontPath.LayoutGroup(layout, 1, _(L"フォント設定ファイル"));
+    wxSizer* fonts = layout.AddGroup(1, _(L"フォント"));
     for (size_t font = 0; font < FontList::fontCount; ++font)
     {
         fontPaths.LayoutRow(layout, fonts, font);

@@ -2,9 +2,9 @@
 # Runs the editor under a virtual display on copies of the sample game
 # directory and saves pictures of its window into docs/screenshots/:
 # every page at its initial settings (Ctrl-N) at the size the window opens
-# with; then a game directory with a missing music file and a key both
-# players use, whose marks are shown in the default theme and in
-# Adwaita:dark; one page with large text (GDK_DPI_SCALE=1.5); and one page
+# with, and three of them in English; then a game directory with a missing
+# music file and a key both players use, whose marks are shown in the
+# default theme and in Adwaita:dark; one page with large text (GDK_DPI_SCALE=1.5); and one page
 # in a window of 1280 x 960. The editor remembers nothing here: its
 # configuration folder is a scratch one.
 set -euo pipefail
@@ -79,6 +79,12 @@ cp -a "$root/sample/game" "$game"
 start_editor "$game"
 press ctrl+n
 shoot 1-basic 2-net 3-control 4-match 5-manip 6-audio 7-visual 8-gym 9-think
+quit_editor
+
+# in English: three pages at the initial settings
+start_editor "$game" LANG=en_US.UTF-8
+press ctrl+n
+shoot en-1-basic - - en-4-match en-5-manip
 quit_editor
 
 # larger text: the basic page, with the most captions and lists

@@ -10,7 +10,8 @@ packages=(
   cmake g++ make
   libwxgtk3.2-dev
   libgtk-3-dev pkg-config    # controls/GtkAccess calls GTK and ATK
-  fonts-noto-cjk    # the window's texts are Japanese
+  fonts-noto-cjk             # the window's texts are Japanese (English where the desktop is)
+  gettext                    # msgfmt compiles the catalogs, xgettext extracts the texts to translate
 )
 if [ "${1:-}" = --run ]; then
   shift

@@ -28,7 +28,7 @@ const SparringValue sparringValues[BoxerList::partnerValueCount] = {
 }
 
 BoxerList::BoxerList()
-    : ListFile(L"./Data/datacf.txt", L"#Config File for Boxer Data"), members(NumberedRows(L"ボクサー No.%d ", memberCount))
+    : ListFile(L"./Data/datacf.txt", L"#Config File for Boxer Data"), members(NumberedRows(_(L"ボクサー No.%d "), memberCount))
 {
     for (auto& partner : sparring)
         for (int i = 0; i < partnerValueCount; ++i)

@@ -7,11 +7,14 @@ using namespace ControlGroup;
 std::vector<SettingGroup> Groups()
 {
     return {
-        {L"操作モード", 0}, {L"機器設定", 0}, {L"1P Player1", 0}, {L"2P Player1", 1}, {L"2P Player2", 1},
+        {_(L"操作モード"), 0}, {_(L"機器設定"), 0}, {L"1P Player1", 0}, {L"2P Player1", 1}, {L"2P Player2", 1},
     };
 }
 
-const std::vector<wxString> controlModes = {L"フルコントロール", L"セミオート", L"オート"};
+std::vector<wxString> ControlModes()
+{
+    return {_(L"フルコントロール"), _(L"セミオート"), _(L"オート")};
+}
 
 // the mouse player is stored as 1 or 2, not as its index
 int PlayerNumber(int index) { return index + 1; }
@@ -25,9 +28,9 @@ struct KeyRole
 };
 
 const KeyRole keyRoles[keysPerSet] = {
-    {L"左攻撃", L"Left Offense"}, {L"右攻撃", L"Right Offense"}, {L"防御", L"Defense"},
-    {L"前移動", L"Forward"},      {L"後移動", L"Back"},           {L"右移動", L"Right"},
-    {L"左移動", L"Left"},
+    {wxTRANSLATE(L"左攻撃"), L"Left Offense"}, {wxTRANSLATE(L"右攻撃"), L"Right Offense"}, {wxTRANSLATE(L"防御"), L"Defense"},
+    {wxTRANSLATE(L"前移動"), L"Forward"},      {wxTRANSLATE(L"後移動"), L"Back"},           {wxTRANSLATE(L"右移動"), L"Right"},
+    {wxTRANSLATE(L"左移動"), L"Left"},
 };
 
 wxString DefaultComment(const wxString& key)
@@ -47,8 +50,9 @@ void AddKeySet(std::vector<Setting>& settings, int set, const wxString& title,
         comments.push_back(wxString::Format(L"#%s %s", title, keyRoles[i].comment));
         comments.push_back(DefaultComment(defaults[i]));
         settings.push_back(
-            KeySetting(KeySettingName(set, i), set1P1 + set, keyRoles[i].caption, defaults[i], comments)
-                .About(title + L"の" + keyRoles[i].caption + L"に使うキー"));
+            KeySetting(KeySettingName(set, i), set1P1 + set, wxGetTranslation(keyRoles[i].caption), defaults[i],
+                       comments)
+                .About(wxString::Format(_(L"%sの%sに使うキー"), title, wxGetTranslation(keyRoles[i].caption))));
     }
 }
 
@@ -56,22 +60,22 @@ std::vector<Setting> Settings()
 {
     const wxString goNextDefault = L"space";
     std::vector<Setting> settings = {
-        ChoiceSetting("modeP1", modes, L"Player1操作モード", controlModes, 0,
+        ChoiceSetting("modeP1", modes, _(L"Player1操作モード"), ControlModes(), 0,
                       {L"", L"#Control Config",
                        L"#Player1 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
                        L"#Default 0"})
-            .About(L"Player1をどこまで自分で操作するか"),
-        ChoiceSetting("modeP2", modes, L"Player2操作モード", controlModes, 0,
+            .About(_(L"Player1をどこまで自分で操作するか")),
+        ChoiceSetting("modeP2", modes, _(L"Player2操作モード"), ControlModes(), 0,
                       {L"#Player2 Mode  0 : Full Control  1 : Semi-Automatic  2 : Automatic",
                        L"#Default 0"})
-            .About(L"Player2をどこまで自分で操作するか"),
-        ChoiceSetting("mousePlayer", devices, L"マウス使用", {L"Player1", L"Player2"}, 0,
+            .About(_(L"Player2をどこまで自分で操作するか")),
+        ChoiceSetting("mousePlayer", devices, _(L"マウス使用"), {L"Player1", L"Player2"}, 0,
                       {L"#Use Mouse  1 : Player1  2 : Player2", L"#Default 1"})
-            .About(L"マウスで操作するプレイヤー")
+            .About(_(L"マウスで操作するプレイヤー"))
             .Stored(PlayerNumber, PlayerIndex),
-        KeySetting("goNextKey", devices, L"決定キー", goNextDefault,
+        KeySetting("goNextKey", devices, _(L"決定キー"), goNextDefault,
                    {L"#For Go Next", DefaultComment(goNextDefault)})
-            .About(L"画面を先に進めるキー"),
+            .About(_(L"画面を先に進めるキー")),
     };
     const wxString keys1P1[keysPerSet] = {L"z", L"x", L"c", L"right", L"left", L"down", L"up"};
     const wxString keys2P1[keysPerSet] = {L"z", L"x", L"c", L"m", L"b", L"n", L"h"};

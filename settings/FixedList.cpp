@@ -38,21 +38,21 @@ FixedList ImageList()
 {
     return FixedList(L"./Image/imagecf.txt", L"#Config File for Images",
                      {
-                         {L"キャンバス", L"./Image/canvas.jpg", L"#Ring Canvas Image"},
-                         {L"顔", L"./Image/henoheno.png", L"#Face Image"},
-                         {L"背景", L"./Image/background.jpg", L"#Background Image"},
-                         {L"床", L"./Image/floor.jpg", L"#Floor Image"},
-                         {L"天井", L"./Image/roof.jpg", L"#Roof Image"},
-                         {L"コーナー広告", L"./Image/ads.png", L"#Ring Ad's Image"},
+                         {_(L"キャンバス"), L"./Image/canvas.jpg", L"#Ring Canvas Image"},
+                         {_(L"顔"), L"./Image/henoheno.png", L"#Face Image"},
+                         {_(L"背景"), L"./Image/background.jpg", L"#Background Image"},
+                         {_(L"床"), L"./Image/floor.jpg", L"#Floor Image"},
+                         {_(L"天井"), L"./Image/roof.jpg", L"#Roof Image"},
+                         {_(L"コーナー広告"), L"./Image/ads.png", L"#Ring Ad's Image"},
                      });
 }
 
 FixedList BgmList()
 {
     return FixedList(L"./BGM/bgmcf.txt", L"#Config File for BGM's",
-                     Numbered({{L"タイトル", L"./BGM/selectgm.mid"},
-                               {L"トレーニング", L"./BGM/kokorogm.mid"},
-                               {L"試合", L"./BGM/cumugm.mid"}},
+                     Numbered({{_(L"タイトル"), L"./BGM/selectgm.mid"},
+                               {_(L"トレーニング"), L"./BGM/kokorogm.mid"},
+                               {_(L"試合"), L"./BGM/cumugm.mid"}},
                               L"#BGM No. %d"));
 }
 
@@ -60,11 +60,11 @@ FixedList SeList()
 {
     // two to a line: the bell, the swings, the hits, and the rest
     return FixedList(L"./SE/secf.txt", L"#Config File for SE's",
-                     Numbered({{L"ゴング", L"./SE/gong.wav"}, {L"試合終了", L"./SE/ko.wav"},
-                               {L"左スイング", L"./SE/sha00.wav"}, {L"右スイング", L"./SE/swing29.wav"},
-                               {L"ダッシュ", L"./SE/qu.ogg"}, {L"あごヒット", L"./SE/gun08.wav"},
-                               {L"顔ヒット", L"./SE/hit_p01_c.wav"}, {L"腹ヒット", L"./SE/hit_s07_a.wav"},
-                               {L"ブロック", L"./SE/bosu00.wav"}, {L"ボックス", L"./SE/box.ogg"},
-                               {L"ブレイク", L"./SE/break.ogg"}, {L"ダウン", L"./SE/down.ogg"}},
+                     Numbered({{_(L"ゴング"), L"./SE/gong.wav"}, {_(L"試合終了"), L"./SE/ko.wav"},
+                               {_(L"左スイング"), L"./SE/sha00.wav"}, {_(L"右スイング"), L"./SE/swing29.wav"},
+                               {_(L"ダッシュ"), L"./SE/qu.ogg"}, {_(L"あごヒット"), L"./SE/gun08.wav"},
+                               {_(L"顔ヒット"), L"./SE/hit_p01_c.wav"}, {_(L"腹ヒット"), L"./SE/hit_s07_a.wav"},
+                               {_(L"ブロック"), L"./SE/bosu00.wav"}, {_(L"ボックス"), L"./SE/box.ogg"},
+                               {_(L"ブレイク"), L"./SE/break.ogg"}, {_(L"ダウン"), L"./SE/down.ogg"}},
                               L"#Sound Effect No. %d"));
 }

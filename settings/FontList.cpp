@@ -10,21 +10,21 @@ const int sizeMin = 8, sizeMax = 128, sizeStep = 4;
 std::vector<SlotRow> Paths()
 {
     return {
-        {L"タイトル", wxString(), L"#Title Font"},
-        {L"システム", wxString(), L"#System Font"},
+        {_(L"タイトル"), wxString(), L"#Title Font"},
+        {_(L"システム"), wxString(), L"#System Font"},
     };
 }
 
 SettingSection Sizes()
 {
-    return SettingSection({{L"フォント", 1}},
+    return SettingSection({{_(L"フォント"), 1}},
                           {
-                              NumberSetting("titleSize", 0, L"サイズ(タイトル)", sizeMin, sizeMax,
+                              NumberSetting("titleSize", 0, _(L"サイズ(タイトル)"), sizeMin, sizeMax,
                                             sizeStep, sizeMin, {L"#Title Font Size"})
-            .About(L"タイトルのフォントの大きさ"),
-                              NumberSetting("systemSize", 0, L"サイズ(システム)", sizeMin,
+            .About(_(L"タイトルのフォントの大きさ")),
+                              NumberSetting("systemSize", 0, _(L"サイズ(システム)"), sizeMin,
                                             sizeMax, sizeStep, sizeMin, {L"#System Font Size"})
-            .About(L"システムのフォントの大きさ"),
+            .About(_(L"システムのフォントの大きさ")),
                           });
 }
 }

@@ -10,6 +10,7 @@
 #include "settings/GameSettings.h"
 #include "settings/KeyConflicts.h"
 #include "settings/LoadStep.h"
+#include "settings/Translated.h"
 #include "settings/TextFileReader.h"
 #include "settings/Utf8InputStream.h"
 #include "settings/ValueLine.h"
@@ -77,13 +78,13 @@ void CompareValues(const wxString& file, const std::string& written, std::vector
     for (size_t k = 0; k < before.size() || k < after.size(); ++k)
     {
         if (k >= after.size())
-            findings.push_back({file, wxString::Format(L"line %d: read %s, will not be written",
+            findings.push_back({file, wxString::Format(_(L"line %d: read %s, will not be written"),
                                                        before[k].number, Shown(before[k].text))});
         else if (k >= before.size())
-            findings.push_back({file, wxString::Format(L"value %d missing, will be written as %s",
+            findings.push_back({file, wxString::Format(_(L"value %d missing, will be written as %s"),
                                                        static_cast<int>(k + 1), Shown(after[k].text))});
         else if (before[k].text != after[k].text)
-            findings.push_back({file, wxString::Format(L"line %d: read %s, will be written as %s",
+            findings.push_back({file, wxString::Format(_(L"line %d: read %s, will be written as %s"),
                                                        before[k].number, Shown(before[k].text),
                                                        Shown(after[k].text))});
     }
@@ -106,10 +107,14 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
     std::vector<Finding> findings;
     const std::optional<LoadStep> stop = ConfigDocument::Load(settings, configPath);
     if (stop)
-        findings.push_back({FileOfStep(settings, *stop),
-                            wxString::Format(L"the editor stops loading at step %d: %s (%s)",
-                                             static_cast<int>(*stop), LoadStepMessage(*stop),
-                                             LoadStepGloss(*stop))});
+    {
+        // the status bar's message, with its English where it is in Japanese
+        const wxString message = LoadStepMessage(*stop);
+        findings.push_back(
+            {FileOfStep(settings, *stop),
+             wxString::Format(_(L"the editor stops loading at step %d: %s"), static_cast<int>(*stop),
+                              message.IsAscii() ? message : message + L" (" + LoadStepGloss(*stop) + L")")});
+    }
     if (stop == LoadStep::openDocument)
         return findings;
 
@@ -127,28 +132,28 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
         const SlotList& files = list->Files();
         for (size_t slot = 0; slot < files.Size(); ++slot)
             if (!files.Path(slot).empty() && !GameFileExists(files.Path(slot)))
-                findings.push_back({list->path, wxString::Format(L"slot %d: %s not found",
+                findings.push_back({list->path, wxString::Format(_(L"slot %d: %s not found"),
                                                                  static_cast<int>(slot + 1),
                                                                  files.Path(slot))});
     }
 
-    const wchar_t* const refusals[] = {
-        nullptr,
-        L"names a folder: the list will not be written",
-        L"holds a NUL character, which no file name can: the list will not be written",
-        L"lies outside the game directory: the list will not be written",
-        L"is config.txt: the list will not be written",
-        L"is the file of both the %s list and the %s list: neither will be written",
-        L"is there but could not be read: the list will not be written",
-        L"is not a regular file (a FIFO, a socket or a device): the list will not be written",
-        L"has no write permission: the list will not be written",
-        L"cannot be reached (a folder missing, or links without end): the list will not be written",
+    const wxString refusals[] = {
+        wxString(),
+        _(L"names a folder: the list will not be written"),
+        _(L"holds a NUL character, which no file name can: the list will not be written"),
+        _(L"lies outside the game directory: the list will not be written"),
+        _(L"is config.txt: the list will not be written"),
+        _(L"is the file of both the %s list and the %s list: neither will be written"),
+        _(L"is there but could not be read: the list will not be written"),
+        _(L"is not a regular file (a FIFO, a socket or a device): the list will not be written"),
+        _(L"has no write permission: the list will not be written"),
+        _(L"cannot be reached (a folder missing, or links without end): the list will not be written"),
     };
     for (size_t list = 0; list < lists.size(); ++list)
         if (const ConfigDocument::ListTarget target = targets[list]; target.place != ConfigDocument::ListPlace::fits)
         {
-            const wchar_t* const names[] = {L"replay", L"font", L"image", L"music", L"sound-effect",
-                                            L"boxer data", L"think"};
+            const wxString names[] = {_(L"replay"), _(L"font"),         _(L"image"), _(L"music"),
+                                     _(L"sound-effect"), _(L"boxer data"), _(L"think")};
             wxString text = refusals[static_cast<int>(target.place)];
             text.Replace(L"%s", names[list], false);
             text.Replace(L"%s", names[target.sharedWith], false);
@@ -157,7 +162,7 @@ std::vector<Finding> CheckGameDirectory(GameSettings& settings)
 
     for (const KeyConflict& conflict : FindKeyConflicts(settings.control))
         findings.push_back(
-            {configPath, wxString::Format(L"key \"%s\" is bound to both %s and %s",
+            {configPath, wxString::Format(_(L"key \"%s\" is bound to both %s and %s"),
                                           settings.control.Text(conflict.first),
                                           KeyName(settings.control, conflict.first),
                                           KeyName(settings.control, conflict.second))});

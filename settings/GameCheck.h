@@ -12,7 +12,7 @@ struct GameSettings;
 struct Finding
 {
     wxString file;    // as config.txt names it
-    wxString text;    // one line, in English
+    wxString text;    // one line, in English or the user's language
 };
 
 // Reads the game directory (the working directory) as the editor does at

@@ -13,18 +13,18 @@ struct StepText
 // the order of GameSettings::Lists
 const StepText texts[] = {
     {cannotOpenText, L"cannot open the file"},
-    {L"基本設定が異常です", L"basic settings are invalid"},
-    {L"通信設定が異常です", L"communication settings are invalid"},
-    {L"操作設定が異常です", L"control settings are invalid"},
-    {L"試合設定が異常です", L"match settings are invalid"},
-    {L"補整設定が異常です", L"handicap settings are invalid"},
-    {L"リプレイ設定ファイルが異常です", L"replay settings file is invalid"},
-    {L"フォント設定ファイルが異常です", L"font settings file is invalid"},
-    {L"画像設定ファイルが異常です", L"image settings file is invalid"},
-    {L"BGM設定ファイルが異常です", L"BGM settings file is invalid"},
-    {L"効果音設定ファイルが異常です", L"sound-effect settings file is invalid"},
-    {L"データ設定ファイルが異常です", L"data settings file is invalid"},
-    {L"作戦設定ファイルが異常です", L"strategy settings file is invalid"},
+    {wxTRANSLATE(L"基本設定が異常です"), L"basic settings are invalid"},
+    {wxTRANSLATE(L"通信設定が異常です"), L"communication settings are invalid"},
+    {wxTRANSLATE(L"操作設定が異常です"), L"control settings are invalid"},
+    {wxTRANSLATE(L"試合設定が異常です"), L"match settings are invalid"},
+    {wxTRANSLATE(L"補整設定が異常です"), L"handicap settings are invalid"},
+    {wxTRANSLATE(L"リプレイ設定ファイルが異常です"), L"replay settings file is invalid"},
+    {wxTRANSLATE(L"フォント設定ファイルが異常です"), L"font settings file is invalid"},
+    {wxTRANSLATE(L"画像設定ファイルが異常です"), L"image settings file is invalid"},
+    {wxTRANSLATE(L"BGM設定ファイルが異常です"), L"BGM settings file is invalid"},
+    {wxTRANSLATE(L"効果音設定ファイルが異常です"), L"sound-effect settings file is invalid"},
+    {wxTRANSLATE(L"データ設定ファイルが異常です"), L"data settings file is invalid"},
+    {wxTRANSLATE(L"作戦設定ファイルが異常です"), L"strategy settings file is invalid"},
 };
 const size_t sectionCount = 5;
 
@@ -87,9 +87,9 @@ const LoadStepPart& PartOf(LoadStep step)
     return LoadSteps().at(static_cast<size_t>(step) - 1);
 }
 
-const wchar_t* LoadStepMessage(LoadStep step)
+wxString LoadStepMessage(LoadStep step)
 {
-    return TextOf(step).message;
+    return wxGetTranslation(TextOf(step).message);
 }
 
 const wchar_t* LoadStepGloss(LoadStep step)

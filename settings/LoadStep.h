@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <vector>
+#include "settings/Translated.h"
 
 enum class LoadStep
 {
@@ -32,7 +33,7 @@ enum class LoadStep
 };
 
 // the message of a file that cannot be opened, for reading or writing
-inline const wchar_t cannotOpenText[] = L"ファイルが開けません";
+inline const wchar_t cannotOpenText[] = wxTRANSLATE(L"ファイルが開けません");
 
 // What a step reads: the document itself, a section of it (by its place in
 // GameSettings::Sections), or a list's path or file (by its place in
@@ -56,6 +57,7 @@ struct LoadStepPart
 const std::vector<LoadStepPart>& LoadSteps();
 const LoadStepPart& PartOf(LoadStep step);
 
-// what the status bar says when a load stops at the step, and that in English
-const wchar_t* LoadStepMessage(LoadStep step);
+// what the status bar says when a load stops at the step, in the user's
+// language, and that in English
+wxString LoadStepMessage(LoadStep step);
 const wchar_t* LoadStepGloss(LoadStep step);

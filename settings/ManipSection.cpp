@@ -13,8 +13,8 @@ enum Box
     boxesPerCorner
 };
 
-const wchar_t* const boxTitles[boxesPerCorner] = {L"補整切り替え", L"基本能力補整",
-                                                  L"ダメージ・酸欠補整", L"強度補整"};
+const wchar_t* const boxTitles[boxesPerCorner] = {wxTRANSLATE(L"補整切り替え"), wxTRANSLATE(L"基本能力補整"),
+                                                  wxTRANSLATE(L"ダメージ・酸欠補整"), wxTRANSLATE(L"強度補整")};
 
 struct Adjustment
 {
@@ -25,13 +25,13 @@ struct Adjustment
 
 // by box, in the order of their value lines
 const Adjustment adjustments[adjustmentCount] = {
-    {L"パンチ力", abilityBox, L"Punch"}, {L"スピード", abilityBox, L"Speed"},
-    {L"スタミナ", abilityBox, L"Stamina"},
-    {L"ダメージ回復", damageBox, L"Damage Restore"}, {L"ダメージ限界", damageBox, L"Max Damage"},
-    {L"酸欠回復", damageBox, L"Cyanosis Restore"}, {L"酸欠限界", damageBox, L"Max Cyanosis"},
-    {L"ブロック吸収", toughnessBox, L"Block Absorb"}, {L"腹強度", toughnessBox, L"Body Strength"},
-    {L"肝臓強度", toughnessBox, L"Liver Strength"}, {L"顔強度", toughnessBox, L"Face Strength"},
-    {L"あご強度", toughnessBox, L"Jaw Strength"},
+    {wxTRANSLATE(L"パンチ力"), abilityBox, L"Punch"}, {wxTRANSLATE(L"スピード"), abilityBox, L"Speed"},
+    {wxTRANSLATE(L"スタミナ"), abilityBox, L"Stamina"},
+    {wxTRANSLATE(L"ダメージ回復"), damageBox, L"Damage Restore"}, {wxTRANSLATE(L"ダメージ限界"), damageBox, L"Max Damage"},
+    {wxTRANSLATE(L"酸欠回復"), damageBox, L"Cyanosis Restore"}, {wxTRANSLATE(L"酸欠限界"), damageBox, L"Max Cyanosis"},
+    {wxTRANSLATE(L"ブロック吸収"), toughnessBox, L"Block Absorb"}, {wxTRANSLATE(L"腹強度"), toughnessBox, L"Body Strength"},
+    {wxTRANSLATE(L"肝臓強度"), toughnessBox, L"Liver Strength"}, {wxTRANSLATE(L"顔強度"), toughnessBox, L"Face Strength"},
+    {wxTRANSLATE(L"あご強度"), toughnessBox, L"Jaw Strength"},
 };
 
 struct Corner
@@ -42,8 +42,8 @@ struct Corner
 };
 
 const Corner corners[cornerCount] = {
-    {L"赤コーナー補整", L"Red", L"赤コーナー"},
-    {L"青コーナー補整", L"Blue", L"青コーナー"},
+    {wxTRANSLATE(L"赤コーナー補整"), L"Red", wxTRANSLATE(L"赤コーナー")},
+    {wxTRANSLATE(L"青コーナー補整"), L"Blue", wxTRANSLATE(L"青コーナー")},
 };
 
 const int adjustmentMin = -50, adjustmentMax = 50, adjustmentStep = 1;
@@ -58,7 +58,7 @@ std::vector<SettingGroup> Groups()
     std::vector<SettingGroup> groups;
     for (int corner = 0; corner < cornerCount; ++corner)
         for (const wchar_t* title : boxTitles)
-            groups.push_back({title, corner});
+            groups.push_back({wxGetTranslation(title), corner});
     return groups;
 }
 
@@ -78,17 +78,19 @@ std::vector<Setting> Settings()
         }
         switchComments.push_back(L"#" + name + L" Corner Manipulation 0 : OFF 1 : ON");
         switchComments.push_back(L"#Default 0");
-        const wxString corner(corners[c].onPage);
-        settings.push_back(ChoiceSetting(SwitchSettingName(c), firstGroup + switchBox, corners[c].switchLabel,
+        const wxString corner = wxGetTranslation(corners[c].onPage);
+        settings.push_back(ChoiceSetting(SwitchSettingName(c), firstGroup + switchBox,
+                                         wxGetTranslation(corners[c].switchLabel),
                                          {L"OFF", L"ON"}, 0, switchComments)
-                               .About(corner + L"のボクサーの能力を補整するか"));
+                               .About(wxString::Format(_(L"%sのボクサーの能力を補整するか"), corner)));
 
         for (const Adjustment& adjustment : adjustments)
             settings.push_back(NumberSetting(
-                AdjustmentSettingName(c, static_cast<int>(&adjustment - adjustments)), firstGroup + adjustment.box, adjustment.label, adjustmentMin, adjustmentMax,
+                AdjustmentSettingName(c, static_cast<int>(&adjustment - adjustments)), firstGroup + adjustment.box,
+                wxGetTranslation(adjustment.label), adjustmentMin, adjustmentMax,
                 adjustmentStep, 0,
                 {L"#" + name + L" " + adjustment.name + L" Manipulation -50-50", L"#Default 0"})
-                    .About(corner + L"のボクサーの" + adjustment.label + L"に足す値"));
+                    .About(wxString::Format(_(L"%sのボクサーの%sに足す値"), corner, wxGetTranslation(adjustment.label))));
     }
     return settings;
 }

@@ -50,26 +50,27 @@ wxString Trimmed(wxString text)
 wxString Setting::Help() const
 {
     wxString help = about;
+    const wxString defaultLine = L"\n" + _(L"初期値: ");
     switch (kind)
     {
     case choice:
         for (size_t i = 0; i < choices.size(); ++i)
-            help += (i == 0 ? L"\n選択肢: " : i % choicesPerLine == 0 ? L"\n" : L" / ") +
+            help += (i == 0 ? L"\n" + _(L"選択肢: ") : wxString(i % choicesPerLine == 0 ? L"\n" : L" / ")) +
                     Trimmed(choices[i]);
         if (defaultNumber >= 0 && static_cast<size_t>(defaultNumber) < choices.size())
-            help += L"\n初期値: " + Trimmed(choices[defaultNumber]);
+            help += defaultLine + Trimmed(choices[defaultNumber]);
         break;
     case number:
-        help += wxString::Format(L"\n範囲: %d 〜 %d", min, max);
+        help += L"\n" + wxString::Format(_(L"範囲: %d 〜 %d"), min, max);
         if (step > 1)
-            help += wxString::Format(L"（矢印で %d ずつ）", step);
-        help += wxString::Format(L"\n初期値: %d", defaultNumber);
+            help += wxString::Format(_(L"（矢印で %d ずつ）"), step);
+        help += defaultLine + wxString::Format(L"%d", defaultNumber);
         break;
     case key:
-        help += L"\nキーを押すと、そのキーの名前が入ります";
+        help += L"\n" + _(L"キーを押すと、そのキーの名前が入ります");
         [[fallthrough]];
     case text:
-        help += L"\n初期値: " + (defaultText.empty() ? wxString(L"（空）") : defaultText);
+        help += defaultLine + (defaultText.empty() ? _(L"（空）") : defaultText);
         break;
     }
     return help;

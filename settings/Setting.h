@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include <wx/string.h>
+#include "settings/Translated.h"
 
 struct Setting
 {

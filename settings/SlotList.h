@@ -5,6 +5,7 @@
 
 #include <vector>
 #include <wx/string.h>
+#include "settings/Translated.h"
 
 class wxTextInputStream;
 class wxTextOutputStream;

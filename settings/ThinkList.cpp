@@ -8,7 +8,7 @@ const size_t entryCount = 15;
 }
 
 ThinkList::ThinkList()
-    : ListFile(L"./Data/thinkcf.txt", L"#Config File for Think Data"), entries(NumberedRows(L"作戦 No.%d ", entryCount))
+    : ListFile(L"./Data/thinkcf.txt", L"#Config File for Think Data"), entries(NumberedRows(_(L"作戦 No.%d "), entryCount))
 {
 }
 

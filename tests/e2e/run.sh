@@ -10,7 +10,8 @@
 #    tests/e2e/golden/ byte for byte. (Ctrl-3 puts back what Ctrl-5 changed
 #    except the two skip switches; Ctrl-1 after the save shows whether Ctrl-Q
 #    saved.) The settings tests take the initial settings' files from there
-#    too (DocumentTest, ListsTest).
+#    too (DocumentTest, ListsTest). The same under LANG=ja_JP.UTF-8 and
+#    LANG=en_US.UTF-8: the files never change with the language.
 # 2. A save cut short by the file-size limit (ulimit -f below the size of
 #    config.txt) leaves every file as it was, and leaves no temporary file.
 # 3. Started without config.txt, or with a list file missing, then closed:
@@ -57,14 +58,16 @@ run() {
 # driving the editor
 # ---------------------------------------------------------------------------
 
-# start_editor <game dir> [file-size limit in KiB]: starts the editor in the
-# directory and waits for its window; sets pid and window. Its output goes
-# through a pipe, so that the size limit does not reach the log.
+# start_editor <game dir> [file-size limit in KiB] [LANG]: starts the editor
+# in the directory (in the C locale by default) and waits for its window;
+# sets pid and window. Its output goes through a pipe, so that the size
+# limit does not reach the log.
 start_editor() {
-  local dir="$1" limit="${2:-unlimited}"
+  local dir="$1" limit="${2:-unlimited}" language="${3:-C}"
   log="$dir.log"
   for _ in 1 2; do
-    (cd "$dir" && ulimit -f "$limit" && exec "$editor") > >(cat > "$log") 2>&1 &
+    (cd "$dir" && ulimit -f "$limit" &&
+      exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$language" "$editor") > >(cat > "$log") 2>&1 &
     pid=$!
     window=""
     for _ in $(seq 600); do
@@ -153,12 +156,15 @@ new_game_with_kept_files() {
 }
 
 test_keys_write_the_golden_files() {
-  local dir
-  dir="$(new_game_with_kept_files keys)"
-  start_editor "$dir" &&
-    keys ctrl+n ctrl+5 ctrl+3 ctrl+s ctrl+1 ctrl+q &&
-    expect_exit_zero &&
-    check_files "$dir"
+  local dir language
+  for language in C ja_JP.UTF-8 en_US.UTF-8; do
+    echo "  LANG=$language"
+    dir="$(new_game_with_kept_files "keys-$language")"
+    start_editor "$dir" unlimited "$language" &&
+      keys ctrl+n ctrl+5 ctrl+3 ctrl+s ctrl+1 ctrl+q &&
+      expect_exit_zero &&
+      check_files "$dir" || return 1
+  done
 }
 
 # Ctrl-E closes, and closing saves: the editor only ends once that save ran

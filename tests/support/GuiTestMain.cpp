@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include "app/Language.h"
 #include "support/GuiHelpers.h"
 
 namespace
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+    UseLanguage(ProgramFolder() + L"/..");    // the build folder's catalogs
     if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit())
     {
         fprintf(stderr, "cannot start the toolkit (no display?)\n");

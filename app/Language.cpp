@@ -1,0 +1,78 @@
+#include "app/Language.h"
+
+#include <climits>
+#include <unistd.h>
+#include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/tokenzr.h>
+#include <wx/translation.h>
+#include <wx/utils.h>
+
+#include "app/CatalogLoader.h"
+
+namespace
+{
+// the languages with a catalog; Japanese, the texts' own, needs none
+const wchar_t* const catalogs[] = {L"en"};
+
+// "ja_JP.UTF-8" and "ja@x" are "ja"
+wxString LanguageOf(const wxString& locale)
+{
+    return locale.BeforeFirst(L'.').BeforeFirst(L'@').BeforeFirst(L'_');
+}
+
+bool IsPlainC(const wxString& locale)
+{
+    const wxString language = LanguageOf(locale);
+    return language.empty() || language == L"C" || language == L"POSIX";
+}
+}
+
+wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& variable)
+{
+    wxString locale;
+    for (const wchar_t* name : {L"LC_ALL", L"LC_MESSAGES", L"LANG"})
+        if (locale.empty())
+            locale = variable(name);
+    // as gettext does, LANGUAGE counts only when the locale is not C
+    if (IsPlainC(locale))
+        return wxString();
+    const wxArrayString wanted = wxSplit(variable(L"LANGUAGE") + L":" + locale, L':');
+    for (const wxString& entry : wanted)
+    {
+        const wxString language = LanguageOf(entry);
+        if (IsPlainC(language))
+            continue;
+        if (language == L"ja")
+            return wxString();
+        for (const wchar_t* catalog : catalogs)
+            if (language == catalog)
+                return language;
+    }
+    return L"en";
+}
+
+void UseLanguage(const wxString& programFolder)
+{
+    const wxString language = CatalogLanguage([](const wchar_t* name) {
+        wxString value;
+        wxGetEnv(name, &value);
+        return value;
+    });
+    if (language.empty())
+        return;
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);    // owns it
+    translations->SetLoader(new CatalogLoader({programFolder + L"/locale", programFolder + L"/../share/locale"}));
+    translations->SetLanguage(language);
+    translations->AddCatalog(catalogName, wxLANGUAGE_JAPANESE);
+}
+
+wxString ProgramFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof path)
+        return wxString();
+    return wxFileName(wxString::FromUTF8(path, length)).GetPath();
+}
