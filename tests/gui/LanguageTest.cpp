@@ -3,6 +3,7 @@
 // check's findings; under C and Japanese they are the texts of the sources. The suite runs under C, and under
 // LANG=en_US.UTF-8 and LANG=ja_JP.UTF-8 (tests/CMakeLists.txt); the locales need not exist.
 #include <fstream>
+#include <map>
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/ctrlsub.h>
@@ -127,4 +128,23 @@ TEST(LanguageTest, EveryTextOfTheWindowIsInTheUsersLanguage)
     // the About box names the editor's version and where it keeps its settings
     EXPECT_TRUE(has(wxString(L"ringvald-config ") + editorVersion) && has(WindowMemoryFile()));
     EXPECT_GT(texts.size(), 1000u);
+}
+
+// The language from LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as gettext takes them ("" for the sources' own):
+// LANGUAGE's list first, unless the locale is C; a language without a catalog gets English.
+TEST(LanguageTest, TheLanguageFollowsTheEnvironment)
+{
+    const struct { const wchar_t *language, *all, *messages, *lang, *chosen; } cases[] = {
+        {L"", L"", L"", L"", L""}, {L"", L"", L"", L"C", L""}, {L"en", L"", L"", L"POSIX", L""},
+        {L"en", L"", L"", L"C.UTF-8", L""}, {L"", L"", L"", L"ja_JP.UTF-8", L""}, {L"", L"", L"", L"ja@x", L""},
+        {L"", L"", L"", L"en_US.UTF-8", L"en"}, {L"", L"", L"", L"fr_FR", L"en"}, {L"fr:ja", L"", L"", L"de", L""},
+        {L"ja", L"", L"", L"en_GB", L""}, {L"en:ja", L"", L"", L"ja_JP", L"en"}, {L"", L"C", L"", L"en_US", L""},
+        {L"", L"", L"ja_JP", L"en_US", L""}, {L"", L"en_US", L"ja_JP", L"", L"en"}, {L"", L"", L"C", L"ja", L""}};
+    for (const auto& c : cases)
+    {
+        const std::map<wxString, wxString> environment = {
+            {L"LANGUAGE", c.language}, {L"LC_ALL", c.all}, {L"LC_MESSAGES", c.messages}, {L"LANG", c.lang}};
+        EXPECT_EQ(CatalogLanguage([&](const wchar_t* name) { return environment.at(name); }), c.chosen)
+            << B(wxString::Format(L"%s|%s|%s|%s", c.language, c.all, c.messages, c.lang));
+    }
 }
