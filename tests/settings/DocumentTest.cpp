@@ -1,7 +1,6 @@
-// config.txt and the seven list files as a whole: the initial settings byte
-// for byte, load and save giving back the same bytes, the load order and
-// the step it tells, damaged files, files that cannot be written, and what
-// --check reports on a game directory.
+// config.txt and the seven list files as a whole: the initial settings byte for byte, load and save giving
+// back the same bytes, the load order and the step it tells, damaged files, files that cannot be written, and
+// what --check reports on a game directory.
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -23,8 +22,7 @@ namespace
 auto Save(const GameSettings& settings) { return ConfigDocument::Save(settings, L"config.txt"); }
 auto Load(GameSettings& settings) { return ConfigDocument::Load(settings, L"config.txt"); }
 
-// config.txt and the list files the settings name, in the order of Lists(),
-// with their bytes
+// config.txt and the list files the settings name, in the order of Lists(), with their bytes
 using Files = std::vector<std::pair<std::string, std::string>>;
 Files FilesOf(const GameSettings& settings)
 {
@@ -34,8 +32,7 @@ Files FilesOf(const GameSettings& settings)
     return files;
 }
 
-// the sample game directory's layout, from the initial settings, with every
-// file the lists name there
+// the sample game directory's layout, from the initial settings, with every file the lists name there
 void MakeCleanGame()
 {
     MakeGameFolders();
@@ -61,9 +58,8 @@ std::vector<std::string> Findings()
 }
 }
 
-// Files changed in one way, some with CRLF endings: the save gives back what
-// was read, with line feeds. The think list, named in Shift-JIS, is read and
-// written by the bytes of its name.
+// Files changed in one way, some with CRLF endings: the save gives back what was read, with line feeds. The
+// think list, named in Shift-JIS, is read and written by the bytes of its name.
 TEST(Document, LoadingAndSavingGivesBackTheBytes)
 {
     const std::string sjis = "\x83\x7b\x83\x4e\x83\x54\x81\x5b", longLine(5 << 20, 'L');
@@ -99,12 +95,10 @@ TEST(Document, LoadingAndSavingGivesBackTheBytes)
     }
 }
 
-// The twenty steps by their number: 1 config.txt; 2 to 6 the sections (they
-// never fail); then the path and the file of each list, in the order of
-// Lists(); the image list's file is read after the music list's. Only
-// config.txt stops the load: a list that cannot be read gets its initial
-// entries and keeps the path the document names, every other list is read,
-// and the load tells the first step that failed.
+// The twenty steps by their number: 1 config.txt; 2 to 6 the sections (they never fail); then the path and
+// the file of each list, in the order of Lists(); the image list's file is read after the music list's. Only
+// config.txt stops the load: a list that cannot be read gets its initial entries and keeps the path the
+// document names, every other list is read, and the load tells the first step that failed.
 TEST(Document, LoadTellsTheFirstStepThatFailedAndReadsEveryListItCan)
 {
     const int fileSteps[] = {1, 8, 10, 14, 13, 16, 18, 20};    // by file, in the order of FilesOf
@@ -144,9 +138,8 @@ TEST(Document, LoadTellsTheFirstStepThatFailedAndReadsEveryListItCan)
         }
 }
 
-// Damaged config.txt: the sections take what they find and the load goes on
-// to the replay list, whose path is then empty. Damaged list files: every list
-// is read. Either way the save writes config.txt whole.
+// Damaged config.txt: the sections take what they find and the load goes on to the replay list, whose path is
+// then empty. Damaged list files: every list is read. Either way the save writes config.txt whole.
 TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
 {
     std::string binary;
@@ -186,11 +179,10 @@ TEST(Document, DamagedFilesAreReadAsFarAsTheyGoAndSavedWhole)
     }
 }
 
-// A list is written only where it belongs: outside the game only where the
-// user browsed to, never on the document (here game.txt) or config.txt. One
-// that is not written keeps its file and is named, and the document is saved
-// all the same; a document in a folder not there is not saved. (Folders, NUL
-// and shared files: the check's findings below.)
+// A list is written only where it belongs: outside the game only where the user browsed to, never on the
+// document (here game.txt) or config.txt. One that is not written keeps its file and is named, and the
+// document is saved all the same; a document in a folder not there is not saved. (Folders, NUL and shared
+// files: the check's findings below.)
 TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
 {
     const struct { std::string path; bool picked, written; } cases[] = {
@@ -218,8 +210,7 @@ TEST(Document, AListIsWrittenOnlyInsideTheGameDirectoryAndNeverOverAnotherFile)
     EXPECT_FALSE(FileExists("missing"));
 }
 
-// One table of small faults, each with the findings it must give, the
-// sample's directory giving none.
+// One table of small faults, each with the findings it must give, the sample's directory giving none.
 TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
 {
     const struct
@@ -228,8 +219,7 @@ TEST(GameCheck, ReportsEachFaultOfTheGameDirectoryAndNothingElse)
         std::vector<std::array<std::string, 3>> edits;    // the file, and a text in it replaced
         std::vector<std::string> findings;
     } cases[] = {
-        {"none", {}, {}},
-        {"a listed file missing, one written with \\",
+        {"none", {}, {}}, {"a listed file missing, one written with \\",
          {{"BGM/bgmcf.txt", "/kokorogm.mid", "/missing.mid"},
           {"BGM/bgmcf.txt", "./BGM/cumugm.mid", ".\\BGM\\cumugm.mid"}},
          {"./BGM/bgmcf.txt: slot 2: ./BGM/missing.mid not found"}},
@@ -291,11 +281,9 @@ void ListPath(size_t list, const std::string& path)
 }
 }
 
-// A game directory as a careless user or a hostile folder leaves it, started
-// and closed (a load and a save): the game's own paths reach the game's
-// files, no file changes (the editor's files load and save to the same
-// bytes) or appears, inside the game or beside it, and the lists that are
-// not written are the ones named.
+// A game directory as a careless user or a hostile folder leaves it, started and closed (a load and a save):
+// the game's own paths reach the game's files, no file changes (the editor's files load and save to the same
+// bytes) or appears, inside the game or beside it, and the lists that are not written are the ones named.
 TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAreNamed)
 {
     const std::vector<std::string> all = {"./config.txt", "./Replay/replaycf.txt", "./Font/fontcf.txt",
@@ -345,10 +333,9 @@ TEST(Document, OnAGameAsUsersAndHostileFoldersLeaveItNoFileChangesAndRefusalsAre
     }
 }
 
-// Two editors on one game: each save waits for the other's (a lock on the
-// game folder), so every save tells the truth and the files on the disk
-// come from one save; and a save that finds config.txt changed since it was
-// read leaves it alone and says so, until told to overwrite it.
+// Two editors on one game: each save waits for the other's (a lock on the game folder), so every save tells
+// the truth and the files on the disk come from one save; and a save that finds config.txt changed since it
+// was read leaves it alone and says so, until told to overwrite it.
 TEST(Document, TwoEditorsSaveInTurnAndAChangedConfigIsNotOverwrittenUnasked)
 {
     TempDir dir;
@@ -387,9 +374,8 @@ TEST(Document, TwoEditorsSaveInTurnAndAChangedConfigIsNotOverwrittenUnasked)
     EXPECT_EQ(ReadFile("config.txt"), ConfigDocument::Bytes(second));
 }
 
-// A list the user cannot read (0200) is not replaced by its initial entries
-// on closing, until the user gives it new contents. Root reads every file,
-// so as root the editor runs in a child process as nobody.
+// A list the user cannot read (0200) is not replaced by its initial entries on closing, until the user gives
+// it new contents. Root reads every file, so as root the editor runs in a child process as nobody.
 TEST(Document, AListTheUserCannotReadIsNotReplacedUntilGivenNewContents)
 {
     TempDir dir;

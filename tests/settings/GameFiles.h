@@ -1,6 +1,5 @@
-// What the settings tests share: the files of a game directory, settings
-// put away from every default, the bytes of a section or a list, and the
-// value lines of a file.
+// What the settings tests share: the files of a game directory, settings put away from every default, the
+// bytes of a section or a list, and the value lines of a file.
 #pragma once
 
 #include "settings/GameSettings.h"

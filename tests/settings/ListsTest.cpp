@@ -1,7 +1,6 @@
-// The list files one by one, where a list reads more than a whole game
-// directory shows: counted lists, fixed lists shorter or longer than their
-// slots, font sizes and replay numbers, and the lists without their default
-// files.
+// The list files one by one, where a list reads more than a whole game directory shows: counted lists, fixed
+// lists shorter or longer than their slots, font sizes and replay numbers, and the lists without their
+// default files.
 #include <gtest/gtest.h>
 
 #include "GameFiles.h"
@@ -47,12 +46,10 @@ TEST(Lists, ACountedListWritesItsUsedSlotsInOrder)
     EXPECT_EQ(Lines(Paths(list.members)), "./Data/a.box\n" + boxer + "\n./Data/c.box\n");
 }
 
-// A counted list reads as many path lines as its count says; the sparring
-// values of the gym list are the 18 value lines after them, whatever those
-// lines hold. A fixed list reads one value line per slot, empties those it
-// lacks and leaves the rest. Comments and empty lines are skipped; a line of
-// one blank is a path in a counted list and an empty path in a fixed one.
-// (Lines in the table end at "|".)
+// A counted list reads as many path lines as its count says; the sparring values of the gym list are the 18
+// value lines after them, whatever those lines hold. A fixed list reads one value line per slot, empties
+// those it lacks and leaves the rest. Comments and empty lines are skipped; a line of one blank is a path in
+// a counted list and an empty path in a fixed one. (Lines in the table end at "|".)
 TEST(Lists, AListReadsThePathsItsCountOrItsSlotsSay)
 {
     enum { gym, think, replay, se, bgm, image };
@@ -93,11 +90,9 @@ TEST(Lists, AListReadsThePathsItsCountOrItsSlotsSay)
     }
 }
 
-// A font size is its leading number held in 8 to 128; an empty size line is
-// skipped like any, so the system font path then reads as the title size.
-// The replay counters are held in 1 to 999; a saving choice that is none of
-// the two is written as -1. (The lines: font path, size, path, size; or
-// saving, two counters, count.)
+// A font size is its leading number held in 8 to 128; an empty size line is skipped like any, so the system
+// font path then reads as the title size. The replay counters are held in 1 to 999; a saving choice that is
+// none of the two is written as -1. (The lines: font path, size, path, size; or saving, two counters, count.)
 TEST(Lists, NumbersInListFilesAreLeadingDecimalsTakenByTheirRules)
 {
     GameSettings g;
@@ -122,11 +117,10 @@ TEST(Lists, NumbersInListFilesAreLeadingDecimalsTakenByTheirRules)
     }
 }
 
-// The initial settings read no file: with the default list files there, the
-// fonts and the sparring values keep theirs and the gym and think lists are
-// emptied. The reset reaches every value, reads those three files (and no
-// other), and after the presets ultra-low then middle gives the golden files.
-// Without the files it leaves what the initial settings leave.
+// The initial settings read no file: with the default list files there, the fonts and the sparring values
+// keep theirs and the gym and think lists are emptied. The reset reaches every value, reads those three files
+// (and no other), and after the presets ultra-low then middle gives the golden files. Without the files it
+// leaves what the initial settings leave.
 TEST(Lists, InitialSettingsReadNoFileAndTheResetGivesTheGoldenFiles)
 {
     TempDir dir;

@@ -1,7 +1,6 @@
-// A save of config.txt and its seven lists as one unit: failed or killed at
-// every call that changes the disk, each file is left whole, old or new. And
-// where a save may write: one file under two names, and paths that leave the
-// game directory.
+// A save of config.txt and its seven lists as one unit: failed or killed at every call that changes the disk,
+// each file is left whole, old or new. And where a save may write: one file under two names, and paths that
+// leave the game directory.
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -184,11 +183,10 @@ TEST(SaveTransaction, FailedOrKilledAtAnyCallEveryFileStaysWholeAndFailuresAreRe
     EXPECT_EQ(Leftovers(), 0);
 }
 
-// One save of files of every kind. Refused: folders, a link loop, a FIFO, a
-// file without write bits (root too), a file added before under another
-// name. Left out: a file without a temporary file. Saved: the others, a link
-// staying a link, a replaced file keeping its mode, owner and group; files
-// named like temporary files are neither followed nor removed.
+// One save of files of every kind. Refused: folders, a link loop, a FIFO, a file without write bits (root
+// too), a file added before under another name. Left out: a file without a temporary file. Saved: the others,
+// a link staying a link, a replaced file keeping its mode, owner and group; files named like temporary files
+// are neither followed nor removed.
 TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
 {
     using Failure = SaveTransaction::Failure;
@@ -253,10 +251,9 @@ TEST(SaveTransaction, RefusesWhatIsNoFileAndKeepsModeOwnerAndLinks)
     EXPECT_EQ(Leftovers(), 2) << "the two planted files, and nothing of the save's own";
 }
 
-// A listed path goes by the game's rules: "\" and "/" separate, "." and ".."
-// go by name, a name matches in any letter case where it is not there as
-// written; and it never leaves the game folder, by ".." or through a link,
-// with the kernel's openat2 and with the walk alone.
+// A listed path goes by the game's rules: "\" and "/" separate, "." and ".." go by name, a name matches in
+// any letter case where it is not there as written; and it never leaves the game folder, by ".." or through a
+// link, with the kernel's openat2 and with the walk alone.
 TEST(GameFolder, ReachesTheFileTheGameReadsAndNeverLeavesTheFolder)
 {
     using Kind = GamePlace::Kind;

@@ -63,10 +63,8 @@ TEST(Sections, ASectionEndingEarlyReadsTheRestAsZerosAndEmptyTexts)
 {
     GameSettings g;
     const struct { SettingSection& section; size_t given; std::string rest; } cases[] = {
-        {g.basic, 10, "0|2|0|0|0|0|0|0|1|0|0|0|0|0|0"},
-        {g.net, 2, " | | | | |0"},
-        {g.control, 2, "0" + ReplacedAll(std::string(22, '|'), '|', "| ")},
-        {g.match, 0, "1|10|255|0|0|0|3|0|0|0|0|1"},
+        {g.basic, 10, "0|2|0|0|0|0|0|0|1|0|0|0|0|0|0"}, {g.net, 2, " | | | | |0"},
+        {g.control, 2, "0" + ReplacedAll(std::string(22, '|'), '|', "| ")}, {g.match, 0, "1|10|255|0|0|0|3|0|0|0|0|1"},
         {g.manip, 0, "0" + ReplacedAll(std::string(25, '|'), '|', "|0")},
     };
     for (const auto& c : cases)
@@ -87,9 +85,8 @@ TEST(Sections, ASectionEndingEarlyReadsTheRestAsZerosAndEmptyTexts)
     }
 }
 
-// What the basic page shows after each preset, applied to the defaults and
-// to other values in every row: the preset's values where it sets them ("-":
-// it does not), what was there everywhere else.
+// What the basic page shows after each preset, applied to the defaults and to other values in every row: the
+// preset's values where it sets them ("-": it does not), what was there everywhere else.
 TEST(Sections, EachPresetShowsItsDisplaySettingsAndKeepsTheRest)
 {
     const char* const captions[] = {"解像度", "モード", "分割数", "顔表示", "影", "背景", "リング広告",

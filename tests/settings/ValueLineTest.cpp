@@ -109,13 +109,11 @@ TEST(LineReading, GivesTheLinesAndEndStateOfTheCharacterWiseReader)
 {
     const std::string inputs[] = {
         "", "one", "one\n", "one\ntwo", "a\r\nb\rc\n\rd\r\r\ne", "\n\n\n", "\r", "end\r", "end\r\n",
-        "\r\n\r\n", "#comment\n  \n\t\n",
-        "\xe3\x81\x82\xe3\x81\x84\n\xff\xfe\n\x83\x7b\x83\x4e\r\n",
+        "\r\n\r\n", "#comment\n  \n\t\n", "\xe3\x81\x82\xe3\x81\x84\n\xff\xfe\n\x83\x7b\x83\x4e\r\n",
         "\xe3\x81\r\n\xe3\r\xe3\x81",    // characters cut by line endings
         std::string("nul\0 eot\x04\n\0\r\x04", 13),
         std::string(chunk - 1, 'x') + "\r\ny",    // the ending split by the chunk
-        std::string(chunk - 1, 'x') + "\rz",
-        std::string(chunk - 1, 'x') + "\r",
+        std::string(chunk - 1, 'x') + "\rz", std::string(chunk - 1, 'x') + "\r",
         std::string(chunk - 2, 'x') + "\xe3\x81\x82\nafter",    // a character split
         std::string(3 * chunk + 17, 'L') + "\nshort\n",
     };

@@ -1,13 +1,11 @@
-// Settings put away from every default, no two texts or paths alike: what a
-// test sets them to so that a value not shown, not stored, or swapped with
-// another is seen.
+// Settings put away from every default, no two texts or paths alike: what a test sets them to so that a value
+// not shown, not stored, or swapped with another is seen.
 #pragma once
 
 #include "settings/GameSettings.h"
 
-// every setting away from its default: the next choice, the end of the range
-// farther from it, a text with blanks and kana numbered from `text`; the
-// number after the last text
+// every setting away from its default: the next choice, the end of the range farther from it, a text with
+// blanks and kana numbered from `text`; the number after the last text
 inline int SetOthers(SettingSection& section, int text = 0)
 {
     for (size_t row = 0; row < section.Size(); ++row)
