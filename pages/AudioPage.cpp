@@ -23,7 +23,7 @@ void AudioPage::CreateControls()
 void AudioPage::LayOut(PageLayout& layout) const
 {
     bgmPath.LayoutGroup(layout, 0, _(L"BGM設定ファイル"));
-    bgm.LayoutRows(layout, layout.AddGroup(0, L"BGM"));
+    bgm.LayoutRows(layout, layout.AddGroup(0, _(L"BGM")));
     sePath.LayoutGroup(layout, 1, _(L"効果設定ファイル"));
     se.LayoutRows(layout, layout.AddGroup(1, _(L"効果音")));
 }
