@@ -49,7 +49,7 @@ void PathField::CreateControls(const wxString& initialText)
     browseButton->SetToolTip(_(browseHelp));
 
     message = _(L"設定ファイル");
-    wildcard = wxString(L"Text (*.txt)|*.txt");
+    wildcard = _(L"Text (*.txt)|*.txt");
     startDir = wxString(L"./");
     relativeMode = true;
 }

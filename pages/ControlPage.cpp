@@ -41,7 +41,7 @@ void ControlPage::MarkKeysBoundTwice()
         {
             const wxString note = _(conflict.betweenPlayers ? otherPlayerText : sameSetText);
             if (!notes[row].Contains(note))
-                notes[row] += (notes[row].empty() ? L"" : L"\n") + wxString(note);
+                notes[row] += (notes[row].empty() ? L"" : L"\n") + note;
         }
 
     markedRows.clear();
