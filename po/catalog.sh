@@ -28,6 +28,13 @@ check() {
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' RETURN
   template "$work/current.pot"
+  # xgettext takes only the first of the pieces L"a" L"b" of a text broken
+  # over lines: the catalog would miss the whole text
+  if grep -rPzo --include='*.cpp' --include='*.h' '(\b_|wxTRANSLATE|wxPLURAL)\(L"(?:[^"\\\n]|\\.)*"\s*L"' \
+    "$root"/app "$root"/controls "$root"/pages "$root"/settings | tr '\0' '\n'; then
+    echo "a marked text is broken into L\"...\" pieces, which xgettext does not join: make it one literal"
+    failed=1
+  fi
   for po in "$root"/po/*.po; do
     statistics="$(LC_ALL=C msgfmt --check --statistics -o /dev/null "$po" 2>&1)" || {
       echo "$po: $statistics"; failed=1; continue; }
