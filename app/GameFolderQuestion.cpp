@@ -42,10 +42,9 @@ GameFolderQuestion::GameFolderQuestion(const wxString& here, const std::vector<w
     // in lines of their own: the toolkit wraps a text only at blanks
     auto* message = new wxStaticText(
         this, wxID_ANY,
-        wxString::Format(_(L"%s には Ringvald のゲームがありません\n"
-                           L"（config.txt も Ringvald.exe も Data フォルダもありません）。\n\n"
-                           L"設定するゲームフォルダを選んでください。"),
-                         here));
+        wxString::Format(
+            _(L"%s には Ringvald のゲームがありません\n（config.txt も Ringvald.exe も Data フォルダもありません）。\n\n設定するゲームフォルダを選んでください。"),
+            here));
     sizer->Add(message, row);
 
     if (!folders.empty())

@@ -58,7 +58,10 @@ struct ModalDialogs : wxModalDialogHook
         if (!allowed)
             ADD_FAILURE() << "unexpected dialog: " << B(dialog->GetTitle());
         else if (box)
+        {
             seen += "message box " + B(box->GetMessage());
+            more += B(box->GetTitle() + L"\n" + box->GetExtendedMessage());
+        }
         else if (auto* file = dynamic_cast<wxFileDialog*>(dialog))
             seen += B(wxString::Format(L"file dialog %s|%s|%s|", file->GetMessage(), file->GetDirectory(),
                                        file->GetWildcard())) +
@@ -67,7 +70,7 @@ struct ModalDialogs : wxModalDialogHook
     }
     void Exit(wxDialog*) override {}
     const bool allowed;
-    std::string seen;
+    std::string seen, more;    // more: a message box's title and extended message
     static inline int realDialogs = 0;
 };
 // lets dialogs show for real while it lives: the test drives them from inside their modal loop
