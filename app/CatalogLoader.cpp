@@ -3,17 +3,21 @@
 #include <wx/dir.h>
 #include <wx/filename.h>
 
-wxString CatalogLoader::FileOf(const wxString& folder, const wxString& domain, const wxString& language) const
+wxString CatalogLoader::FileOf(const wxString& domain, const wxString& language) const
 {
-    return folder + L"/" + language + L"/LC_MESSAGES/" + domain + L".mo";
+    for (const wxString& folder : folders)
+    {
+        const wxString file = folder + L"/" + language + L"/LC_MESSAGES/" + domain + L".mo";
+        if (wxFileName::FileExists(file))
+            return file;
+    }
+    return wxString();
 }
 
 wxMsgCatalog* CatalogLoader::LoadCatalog(const wxString& domain, const wxString& language)
 {
-    for (const wxString& folder : folders)
-        if (wxFileName::FileExists(FileOf(folder, domain, language)))
-            return wxMsgCatalog::CreateFromFile(FileOf(folder, domain, language), domain);
-    return nullptr;
+    const wxString file = FileOf(domain, language);
+    return file.empty() ? nullptr : wxMsgCatalog::CreateFromFile(file, domain);
 }
 
 wxArrayString CatalogLoader::GetAvailableTranslations(const wxString& domain) const
@@ -26,7 +30,7 @@ wxArrayString CatalogLoader::GetAvailableTranslations(const wxString& domain) co
             continue;
         wxString language;
         for (bool more = dir.GetFirst(&language, wxString(), wxDIR_DIRS); more; more = dir.GetNext(&language))
-            if (wxFileName::FileExists(FileOf(folder, domain, language)) && languages.Index(language) == wxNOT_FOUND)
+            if (!FileOf(domain, language).empty() && languages.Index(language) == wxNOT_FOUND)
                 languages.push_back(language);
     }
     return languages;

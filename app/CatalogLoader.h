@@ -12,11 +12,12 @@ class CatalogLoader : public wxTranslationsLoader
 public:
     explicit CatalogLoader(std::vector<wxString> folders) : folders(std::move(folders)) {}
 
+    // the first folder's catalog of the language, "" when none has one
+    wxString FileOf(const wxString& domain, const wxString& language) const;
+
     wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& language) override;
     wxArrayString GetAvailableTranslations(const wxString& domain) const override;
 
 private:
-    wxString FileOf(const wxString& folder, const wxString& domain, const wxString& language) const;
-
     const std::vector<wxString> folders;
 };

@@ -6,9 +6,9 @@
 #include <wx/filename.h>
 #include <wx/msgout.h>
 
+#include "app/EditorVersion.h"
 #include "settings/GameCheck.h"
 #include "settings/GameSettings.h"
-#include "app/EditorVersion.h"
 #include "settings/ProgramName.h"
 #include "settings/Translated.h"
 

@@ -1,6 +1,7 @@
 #include "app/Language.h"
 
 #include <climits>
+#include <memory>
 #include <unistd.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
@@ -12,9 +13,6 @@
 
 namespace
 {
-// the languages with a catalog; Japanese, the texts' own, needs none
-const wchar_t* const catalogs[] = {L"en"};
-
 // "ja_JP.UTF-8" and "ja@x" are "ja"
 wxString LanguageOf(const wxString& locale)
 {
@@ -28,7 +26,8 @@ bool IsPlainC(const wxString& locale)
 }
 }
 
-wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& variable)
+wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& variable,
+                         const std::function<bool(const wxString& language)>& hasCatalog)
 {
     wxString locale;
     for (const wchar_t* name : {L"LC_ALL", L"LC_MESSAGES", L"LANG"})
@@ -45,25 +44,28 @@ wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& var
             continue;
         if (language == L"ja")
             return wxString();
-        for (const wchar_t* catalog : catalogs)
-            if (language == catalog)
-                return language;
+        if (hasCatalog(language))
+            return language;
     }
     return L"en";
 }
 
 void UseLanguage(const wxString& programFolder)
 {
-    const wxString language = CatalogLanguage([](const wchar_t* name) {
-        wxString value;
-        wxGetEnv(name, &value);
-        return value;
-    });
+    auto loader = std::make_unique<CatalogLoader>(
+        std::vector<wxString>{programFolder + L"/locale", programFolder + L"/../share/locale"});
+    const wxString language = CatalogLanguage(
+        [](const wchar_t* name) {
+            wxString value;
+            wxGetEnv(name, &value);
+            return value;
+        },
+        [&loader](const wxString& language) { return !loader->FileOf(catalogName, language).empty(); });
     if (language.empty())
         return;
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);    // owns it
-    translations->SetLoader(new CatalogLoader({programFolder + L"/locale", programFolder + L"/../share/locale"}));
+    translations->SetLoader(loader.release());
     translations->SetLanguage(language);
     // the texts' language left unnamed: naming it (Japanese) has wx build its
     // table of every language first, 1.6 ms, for a catalog never loaded in

@@ -12,8 +12,10 @@
 inline const wchar_t catalogName[] = L"ringvald-config";
 
 // The catalog to load ("en"), or "" for the Japanese texts, from the
-// environment as `variable` reads it.
-wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& variable);
+// environment as `variable` reads it; `hasCatalog` tells the languages
+// whose catalog is there (a translator adds one as po/<language>.po).
+wxString CatalogLanguage(const std::function<wxString(const wchar_t* name)>& variable,
+                         const std::function<bool(const wxString& language)>& hasCatalog);
 
 // Loads the catalog the environment asks for, looked for in
 // <programFolder>/locale (a build folder) and in

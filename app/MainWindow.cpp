@@ -17,11 +17,12 @@
 #include "app/MenuId.h"
 #include "app/OverwriteQuestion.h"
 #include "app/ProgramLauncher.h"
-#include "app/StatusText.h"
 #include "app/EditorVersion.h"
-#include "app/WindowMemory.h"
 #include "app/PageBook.h"
+#include "app/StatusText.h"
+#include "app/WindowMemory.h"
 #include "controls/FileDialogRunner.h"
+#include "pages/SlotFiles.h"
 #include "settings/ConfigDocument.h"
 #include "settings/MachineSpec.h"
 #include "settings/ProgramName.h"
@@ -362,9 +363,9 @@ void MainWindow::OnSaveAndRun(wxCommandEvent&)
 
 void MainWindow::OnReplay(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, wxString(_(L"リプレイファイル")), wxString(), wxString(),
-                        wxString(_(L"リプレイ (*.rep)|*.rep")), wxFD_OPEN);
-    dialog.SetDirectory(wxString(L"./Replay"));
+    wxFileDialog dialog(this, _(replayFiles.message), wxString(), wxString(), _(replayFiles.wildcard),
+                        wxFD_OPEN);
+    dialog.SetDirectory(replayFiles.startDir);
     const FileChoice choice = RunFileDialog(dialog);
     if (choice.confirmed)
         Launch(gameProgram, {FileArgument(choice.path)});
