@@ -1,7 +1,7 @@
 // The window as it fits its content, its theme and its user: every control whole at the opening size and
 // fields taking a wider window's room, the focus kept in view, pages switched from any control and shown with
 // no field selected, names a screen reader hears (read back through ATK), marks that read in the theme, and
-// the size, place and page remembered. EveryControl* runs again at GDK_DPI_SCALE=1.5, AMark* under
+// the size, place and page remembered. EveryControl* runs again at GDK_DPI_SCALE=1.5 and GDK_SCALE=2, AMark* under
 // Adwaita:dark (tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 #include <wx/button.h>
