@@ -43,7 +43,7 @@ void Settle()
 }
 
 // kept out of line so that a profiler can count just the switches
-// (scripts/tab-profile.sh)
+// (scripts/tab-timing.sh --instructions)
 __attribute__((noinline)) Switch TimeSwitch(PageBook& book, int tab)
 {
     Switch result;
