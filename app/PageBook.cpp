@@ -5,7 +5,6 @@
 #include <wx/textentry.h>
 
 #include "controls/ControlSizes.h"
-#include "controls/PathField.h"
 
 #include "pages/AudioPage.h"
 #include "pages/BasicPage.h"
@@ -114,9 +113,7 @@ void PageBook::FocusTabs()
 void PageBook::UpdateMarks()
 {
     for (SettingsPage* page : Pages())
-        for (wxWindow* child : page->GetChildren())
-            if (auto* path = dynamic_cast<PathField*>(child))
-                path->UpdateMark();
+        page->UpdateMarks();
 }
 
 wxSize PageBook::LargestPageSize() const

@@ -48,6 +48,11 @@ void ListPathField::StoreEdits()
         list.path = selector->GetPath();
 }
 
+void ListPathField::UpdateMarks()
+{
+    selector->UpdateMark();
+}
+
 void ListPathField::Load(const wxString& path)
 {
     list.path = path;

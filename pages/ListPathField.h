@@ -32,6 +32,7 @@ public:
 
     void ShowSettings() override;
     void StoreEdits() override;
+    void UpdateMarks() override;
 
     Caption* Label() const { return label; }
     PathField* Selector() const { return selector; }

@@ -69,6 +69,12 @@ void SettingsPage::StoreEdits()
         part->StoreEdits();
 }
 
+void SettingsPage::UpdateMarks()
+{
+    for (PagePart* part : parts)
+        part->UpdateMarks();
+}
+
 void SettingsPage::ChangeSettings(const std::function<void()>& change)
 {
     StoreEdits();

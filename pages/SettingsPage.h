@@ -38,6 +38,7 @@ public:
 
     void ShowSettings();
     void StoreEdits();
+    void UpdateMarks();
 
     // for what happens on the page itself (a list file chosen, a key
     // pressed): the page's edits stored, the settings changed, and the page

@@ -75,3 +75,9 @@ void SlotControls::StoreEdits()
         if (selectors[slot]->IsEdited())
             slots.SetPath(slot, selectors[slot]->GetPath());
 }
+
+void SlotControls::UpdateMarks()
+{
+    for (PathField* selector : selectors)
+        selector->UpdateMark();
+}

@@ -37,6 +37,7 @@ public:
     // the paths into the selectors, and the ones the user changed back
     void ShowSettings() override;
     void StoreEdits() override;
+    void UpdateMarks() override;
 
     const std::vector<PathField*>& Selectors() const { return selectors; }
     const std::vector<wxWindow*>& Captions() const { return captions; }
