@@ -10,9 +10,13 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-# only what running needs: the editor is built without its tests
+# only what running needs: the editor is built without its tests, unless
+# build/ was set up by the test command (then it keeps them, and is not
+# configured anew each time one command follows the other)
 "$root/scripts/setup.sh" --run
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRINGVALD_TESTS=OFF > /dev/null
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+[ -f "$root/build/CMakeCache.txt" ] || options+=(-DRINGVALD_TESTS=OFF)
+cmake -S "$root" -B "$root/build" "${options[@]}" > /dev/null
 cmake --build "$root/build" -j"$(nproc)" --target ringvald-config
 
 if [ $# -ge 1 ]; then
