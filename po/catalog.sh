@@ -46,8 +46,23 @@ check() {
   return $failed
 }
 
+# A template whose texts did not change keeps its creation date, so that
+# making it again changes no file.
+update_template() {
+  local out="$1" fresh
+  fresh="$(mktemp)"
+  template "$fresh"
+  if [ -f "$out" ] && diff -q <(grep -v '^"POT-Creation-Date:' "$out") \
+                             <(grep -v '^"POT-Creation-Date:' "$fresh") > /dev/null; then
+    rm -f "$fresh"
+  else
+    cat "$fresh" > "$out"
+    rm -f "$fresh"
+  fi
+}
+
 case "${1:-}" in
-  template) template "$(realpath -m "${2:-$root/po/ringvald-config.pot}")" ;;
+  template) update_template "$(realpath -m "${2:-$root/po/ringvald-config.pot}")" ;;
   check) check ;;
   *) echo "usage: $0 template [FILE] | check" >&2; exit 2 ;;
 esac
