@@ -12,8 +12,7 @@ wxIconBundle EditorIcons()
         wxImage::AddHandler(new wxPNGHandler);    // the toolkit owns it
     wxIconBundle icons;
     for (const auto& [data, size] : {std::pair{editorIcon48, sizeof editorIcon48},
-                                     std::pair{editorIcon128, sizeof editorIcon128},
-                                     std::pair{editorIcon256, sizeof editorIcon256}})
+                                     std::pair{editorIcon128, sizeof editorIcon128}})
     {
         wxIcon icon;
         icon.CopyFromBitmap(wxBitmap::NewFromPNGData(data, size));
