@@ -25,7 +25,13 @@ bool EditorApp::Initialize(int& argc, wxChar** argv)
     const bool userChose = wxGetEnv(glSwitch, nullptr);
     if (!userChose)
         wxSetEnv(glSwitch, L"disable");
+    // Without a display, wx reports it in a message box, which GTK cannot
+    // make either: it aborts. Until the display is open, messages go to the
+    // terminal; then back to the windows.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     const bool initialized = wxApp::Initialize(argc, argv);
+    if (initialized)
+        delete wxLog::SetActiveTarget(nullptr);
     if (!userChose)
         wxUnsetEnv(glSwitch);
     return initialized;
