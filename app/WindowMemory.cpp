@@ -67,5 +67,4 @@ void RememberGameFolder(const wxString& folder)
     GameFolderHistory history(config);
     history.AddFileToHistory(folder);
     history.Save(config);
-    config.Flush();
 }

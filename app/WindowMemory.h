@@ -19,6 +19,6 @@ wxString WindowMemoryFile();
 // asked before UseWindowMemory.
 std::vector<wxString> RememberedGameFolders();
 
-// Puts the folder first among the remembered ones, at once (after
-// UseWindowMemory).
+// Puts the folder first among the remembered ones (after UseWindowMemory);
+// written with the window's memory when the editor ends.
 void RememberGameFolder(const wxString& folder);

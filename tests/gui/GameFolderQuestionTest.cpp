@@ -83,7 +83,7 @@ TEST(GameFolderQuestion, TheFoldersOpenedAreRememberedTheLastFirst)
         MakeDir(folder);
         RememberGameFolder(wxGetCwd() + L"/" + U(folder));
     }
+    delete wxConfigBase::Set(nullptr);    // the run ends: its memory is written
     std::filesystem::remove("gone");
     EXPECT_EQ(RememberedGameFolders(), (std::vector<wxString>{wxGetCwd() + L"/a", wxGetCwd() + L"/b"}));
-    delete wxConfigBase::Set(nullptr);
 }
