@@ -47,7 +47,7 @@ PageBook::PageBook(wxWindow* parent, GameSettings& settings,
 
     const std::vector<SettingsPage*> pages = Pages();
     for (size_t tab = 0; tab < pages.size(); ++tab)
-        AddPage(pages[tab], wxGetTranslation(tabTitles[tab]));
+        AddPage(pages[tab], _(tabTitles[tab]));
 }
 
 void PageBook::BuildSelectedPage()

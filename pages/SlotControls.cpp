@@ -6,6 +6,7 @@
 #include "controls/Caption.h"
 #include "pages/SettingsPage.h"
 #include "settings/SlotList.h"
+#include "settings/Translated.h"
 
 SlotControls::SlotControls(SlotList& slots, const SlotFiles& files, CaptionKind captionKind)
     : slots(slots), files(files), captionKind(captionKind)
@@ -33,8 +34,8 @@ void SlotControls::CreateSelectors(SettingsPage& page)
     for (size_t slot = 0; slot < slots.Size(); ++slot)
     {
         auto* selector = new PathField(&page, wxString());
-        selector->message = wxGetTranslation(files.message);
-        selector->wildcard = wxGetTranslation(files.wildcard);
+        selector->message = _(files.message);
+        selector->wildcard = _(files.wildcard);
         selector->startDir = files.startDir;
         selectors.push_back(selector);
     }

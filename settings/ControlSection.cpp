@@ -1,5 +1,7 @@
 #include "settings/ControlSection.h"
 
+#include "settings/Translated.h"
+
 namespace
 {
 using namespace ControlGroup;
@@ -50,9 +52,9 @@ void AddKeySet(std::vector<Setting>& settings, int set, const wxString& title,
         comments.push_back(wxString::Format(L"#%s %s", title, keyRoles[i].comment));
         comments.push_back(DefaultComment(defaults[i]));
         settings.push_back(
-            KeySetting(KeySettingName(set, i), set1P1 + set, wxGetTranslation(keyRoles[i].caption), defaults[i],
+            KeySetting(KeySettingName(set, i), set1P1 + set, _(keyRoles[i].caption), defaults[i],
                        comments)
-                .About(wxString::Format(_(L"%sの%sに使うキー"), title, wxGetTranslation(keyRoles[i].caption))));
+                .About(wxString::Format(_(L"%sの%sに使うキー"), title, _(keyRoles[i].caption))));
     }
 }
 

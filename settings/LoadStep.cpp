@@ -89,7 +89,7 @@ const LoadStepPart& PartOf(LoadStep step)
 
 wxString LoadStepMessage(LoadStep step)
 {
-    return wxGetTranslation(TextOf(step).message);
+    return _(TextOf(step).message);
 }
 
 const wchar_t* LoadStepGloss(LoadStep step)

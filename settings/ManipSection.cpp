@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "settings/Translated.h"
+
 namespace
 {
 enum Box
@@ -58,7 +60,7 @@ std::vector<SettingGroup> Groups()
     std::vector<SettingGroup> groups;
     for (int corner = 0; corner < cornerCount; ++corner)
         for (const wchar_t* title : boxTitles)
-            groups.push_back({wxGetTranslation(title), corner});
+            groups.push_back({_(title), corner});
     return groups;
 }
 
@@ -78,19 +80,19 @@ std::vector<Setting> Settings()
         }
         switchComments.push_back(L"#" + name + L" Corner Manipulation 0 : OFF 1 : ON");
         switchComments.push_back(L"#Default 0");
-        const wxString corner = wxGetTranslation(corners[c].onPage);
+        const wxString corner = _(corners[c].onPage);
         settings.push_back(ChoiceSetting(SwitchSettingName(c), firstGroup + switchBox,
-                                         wxGetTranslation(corners[c].switchLabel),
+                                         _(corners[c].switchLabel),
                                          {L"OFF", L"ON"}, 0, switchComments)
                                .About(wxString::Format(_(L"%sのボクサーの能力を補整するか"), corner)));
 
         for (const Adjustment& adjustment : adjustments)
             settings.push_back(NumberSetting(
                 AdjustmentSettingName(c, static_cast<int>(&adjustment - adjustments)), firstGroup + adjustment.box,
-                wxGetTranslation(adjustment.label), adjustmentMin, adjustmentMax,
+                _(adjustment.label), adjustmentMin, adjustmentMax,
                 adjustmentStep, 0,
                 {L"#" + name + L" " + adjustment.name + L" Manipulation -50-50", L"#Default 0"})
-                    .About(wxString::Format(_(L"%sのボクサーの%sに足す値"), corner, wxGetTranslation(adjustment.label))));
+                    .About(wxString::Format(_(L"%sのボクサーの%sに足す値"), corner, _(adjustment.label))));
     }
     return settings;
 }
